@@ -1,0 +1,50 @@
+#include "engine/hand.h"
+
+#include <cassert>
+
+namespace velmora {
+
+bool THand::IsOk() const {
+    if (NumCards > kMaxCardsInHand) return false;
+    if (SoftAce > NumCards) return false;
+    if (SoftAce > 0 && Cards[SoftAce].Value != 11) return false;
+    return true;
+}
+
+bool AddCard(THand& hand, const TCard& card) {
+    if (hand.NumCards >= kMaxCardsInHand) {
+        assert(!"a hand cannot hold more cards than its hard total allows");
+        return false;
+    }
+    hand.NumCards += 1;
+    hand.Cards[hand.NumCards] = card;
+    if (card.Value == 11) {
+        if (hand.SoftAce > 0) {
+            hand.Total += 1;
+        } else {
+            hand.Total += 11;
+            hand.SoftAce = hand.NumCards;
+        }
+    } else {
+        hand.Total += card.Value;
+    }
+    if (hand.Total > 21 && hand.SoftAce > 0) {
+        hand.SoftAce = 0;
+        hand.Total -= 10;
+    }
+    // Still over 21 after the demotion only when an ace was drawn to a hard 21.
+    return hand.Total > 21;
+}
+
+void SplitInto(THand& from, THand& to) {
+    to.Cards[1] = from.Cards[2];
+    to.NumCards = 1;
+    to.Total = to.Cards[1].Value;
+    to.Finished = to.Cards[1].Value == 11;
+    from.NumCards = 1;
+    from.Total = from.Cards[1].Value;
+    from.Finished = from.Cards[1].Value == 11;
+    from.Unsplit = false;
+}
+
+}  // namespace velmora

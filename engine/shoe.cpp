@@ -1,0 +1,157 @@
+#include "engine/shoe.h"
+
+#include <cassert>
+#include <utility>
+
+#include "engine/game.h"
+
+namespace velmora {
+
+uint64_t KeyTextOrder(uint32_t key) {
+    // The decimal digits left-aligned in five bytes, a shorter text padded with 0
+    // bytes, so "123" < "45" and "10" < "9" as in a text comparison.
+    char digits[10];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + key % 10);
+        key /= 10;
+    } while (key > 0);
+    uint64_t order = 0;
+    for (int i = 0; i < 5; ++i) {
+        const uint64_t byte = i < n ? static_cast<uint64_t>(digits[n - 1 - i]) : 0;
+        order = (order << 8) | byte;
+    }
+    return order;
+}
+
+void SortShoe(ShoeEntry* e, int count) {
+    // Hoare partitioning around the element in the middle of the range; the pivot's
+    // index follows it when it is swapped.
+    int l = 0, r = count - 1;
+    if (r <= l) return;
+    while (true) {
+        int i = l, j = r, p = (l + r) >> 1;
+        do {
+            while (e[i].TextOrder < e[p].TextOrder) ++i;
+            while (e[j].TextOrder > e[p].TextOrder) --j;
+            if (i <= j) {
+                std::swap(e[i], e[j]);
+                if (p == i)
+                    p = j;
+                else if (p == j)
+                    p = i;
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        if (l < j) SortShoe(e + l, j - l + 1);
+        l = i;
+        if (i >= r) break;
+    }
+}
+
+namespace {
+
+void SetKey(ShoeEntry& entry, uint32_t key) {
+    entry.Key = key;
+    entry.TextOrder = KeyTextOrder(key);
+}
+
+// The table's shuffle: new keys from the clock-seeded generator, then the sort.
+void KeyAndSort(Game& g) {
+    g.Lcg.SeedFromClock(g.host.Now());
+    for (ShoeEntry& entry : g.Shoe) SetKey(entry, g.Lcg.Random(kKeyRange));
+    SortShoe(g.Shoe.data(), static_cast<int>(g.Shoe.size()));
+}
+
+// The analysis shuffle: Fisher-Yates from the run's 64-bit stream. Any uniform
+// shuffle deals the same game; this one is fast and never repeats a shoe.
+void AnalysisShuffle(Game& g) {
+    for (size_t i = g.Shoe.size(); i > 1; --i) {
+        const size_t j = g.AnalysisRng.Below(static_cast<uint32_t>(i));
+        std::swap(g.Shoe[i - 1], g.Shoe[j]);
+    }
+}
+
+void ResetCounts(Game& g) {
+    g.CardsDealt = 0;
+    g.RunningCount = 0;
+    g.AceFiveCount = 0;
+}
+
+bool ShowsShuffle(const Game& g) { return g.TableShown && g.Table && !g.PracticeDeckMode; }
+
+}  // namespace
+
+void BuildShoe(Game& g) {
+    if (g.ShoeBuilt) return;
+    g.ShoeBuilt = true;
+    ResetCounts(g);
+    const int decks = g.Options.Decks;
+    const int ranks = g.PracticeDeckMode ? 9 : 13;
+    g.ShoeSize = static_cast<uint16_t>(decks * ranks * kSuits);
+    g.CutPoint = static_cast<uint16_t>(decks * ranks * g.Options.Penetration);
+
+    g.Shoe.clear();
+    g.Shoe.reserve(g.ShoeSize);
+    if (g.AnalysisShuffleOn) {
+        g.CardBackChoice = static_cast<uint16_t>(g.AnalysisRng.Below(2));
+    } else {
+        g.CardBackChoice = static_cast<uint16_t>(g.Lcg.Random(2));
+        g.Lcg.SeedFromClock(g.host.Now());
+    }
+    for (int deck = 0; deck < decks; ++deck)
+        for (int rank = 1; rank <= ranks; ++rank)
+            for (int suit = 0; suit < kSuits; ++suit) {
+                ShoeEntry entry;
+                entry.Card = MakeCard(suit * 13 + rank);
+                if (!g.AnalysisShuffleOn) SetKey(entry, g.Lcg.Random(kKeyRange));
+                g.Shoe.push_back(entry);
+            }
+    if (g.AnalysisShuffleOn)
+        AnalysisShuffle(g);
+    else
+        SortShoe(g.Shoe.data(), static_cast<int>(g.Shoe.size()));
+    assert(g.ShoeIsOk());
+}
+
+void FreeShoe(Game& g) {
+    g.Shoe.clear();
+    g.Shoe.shrink_to_fit();
+    g.ShoeBuilt = false;
+    g.ShoeSize = 0;
+    g.CutPoint = 0;
+    ResetCounts(g);
+}
+
+void Reshuffle(Game& g) {
+    if (!g.ShoeBuilt) return;
+    if (ShowsShuffle(g)) g.Table->ShowShuffle();
+    if (g.AnalysisShuffleOn)
+        AnalysisShuffle(g);
+    else
+        KeyAndSort(g);
+    ResetCounts(g);
+}
+
+bool NeedsReshuffle(const Game& g) { return g.CutPoint < g.CardsDealt; }
+
+TCard DrawCard(Game& g) {
+    assert(g.ShoeBuilt && g.ShoeSize > 0);
+    if (ShowsShuffle(g) && g.CardsDealt == g.CutPoint) g.Table->MoveCutCard(true);
+    if (g.CardsDealt < g.ShoeSize) {
+        const TCard card = g.Shoe[static_cast<size_t>(g.CardsDealt)].Card;
+        g.RunningCount += card.CountTag;
+        if (card.Value == 5 || card.Value == 11) g.AceFiveCount += card.CountTag;
+        return card;
+    }
+    // The shoe ran out in the middle of a round: deal again, uncounted, the card
+    // dealt 30 places back. Past 30 such cards that would reach beyond the shoe, so
+    // the last 30 entries are dealt over again in turn.
+    const int past = g.CardsDealt - g.ShoeSize;
+    const int back = g.ShoeSize >= kRedealDistance ? kRedealDistance : g.ShoeSize;
+    const int index = g.ShoeSize - back + past % back;
+    return g.Shoe[static_cast<size_t>(index)].Card;
+}
+
+}  // namespace velmora

@@ -1,0 +1,49 @@
+#pragma once
+// The statistics of one betting strategy, kept in the player-hand object of the
+// same index (Hands[1..4]). Amounts are dollars; the count-indexed arrays run over
+// the count index -10..+10, entry c at [c + 10].
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace velmora {
+
+constexpr int kMinCountIndex = -10;
+constexpr int kMaxCountIndex = 10;
+constexpr int kCountSlots = kMaxCountIndex - kMinCountIndex + 1;  // 21
+
+constexpr size_t CountSlot(int c) { return static_cast<size_t>(c - kMinCountIndex); }
+
+struct Statistics {
+    std::array<double, kCountSlots> ResultByCount{};  // net won by count index
+    std::array<double, kCountSlots> StakeByCount{};   // money staked by count index
+    std::array<int32_t, kCountSlots> HourHistogram{}; // 100-round blocks by result; -9..9 used
+    double HourNet = 0;        // net of the current block of 100 rounds
+    double TotalNet = 0;       // net of all finished blocks
+    double TotalStaked = 0;    // every stake, doubles included
+    double BankrollSwing = 0;  // running net, folded back by one bankroll at a time
+    double Wins = 0;           // results with a positive amount
+    double LossUnits = 0;      // 1 per loss, 0.5 per surrender
+    int32_t BankrollsLost = 0;
+    int32_t BankrollsWon = 0;
+    int32_t HandsPlayed = 0;   // stakes placed: one per hand played, split hands included
+    int32_t Splits = 0;
+    int32_t Doubles = 0;
+    int32_t Blackjacks = 0;    // player blackjacks, paid or pushed
+
+    double& ResultAt(int c) { return ResultByCount[CountSlot(c)]; }
+    double& StakeAt(int c) { return StakeByCount[CountSlot(c)]; }
+    int32_t& HourAt(int k) { return HourHistogram[CountSlot(k)]; }
+    double ResultAt(int c) const { return ResultByCount[CountSlot(c)]; }
+    double StakeAt(int c) const { return StakeByCount[CountSlot(c)]; }
+    int32_t HourAt(int k) const { return HourHistogram[CountSlot(k)]; }
+
+    // Sums another game's statistics into this one (the analysis runs one game per
+    // thread). The bankroll swing is per game and is summed only for completeness.
+    void Add(const Statistics& other);
+
+    friend bool operator==(const Statistics&, const Statistics&) = default;
+};
+
+}  // namespace velmora
