@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ enum Action : uint16_t {
     kSurrender = 5,
     kHint = 6,
 };
+
+// The four modes of the Run menu.
+enum class Mode { Normal, Practice, Simulation, Analysis };
 
 // Chip denominations of the rack, in RackCount order (the half chip is worth 2.50).
 constexpr int kChipKinds = 7;
@@ -93,6 +97,14 @@ struct Game {
     LcgRandom Lcg;
     Xoshiro256 AnalysisRng;
     bool AnalysisShuffleOn = false;
+    // The analysis seeds its generator from the clock unless a seed is given here
+    // (the headless tool's --seed).
+    std::optional<uint64_t> AnalysisSeed;
+
+    // Run dispatch: a mode chosen while a run goes on waits here until that run
+    // has returned, so runs never nest.
+    bool RunInProgress = false;
+    std::optional<Mode> PendingMode;
 
     std::array<THand, kHandCount> Hands{};
 

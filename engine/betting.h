@@ -1,0 +1,21 @@
+#pragma once
+// The four betting strategies of the analysis and the accounting after each block
+// of 100 rounds (one hour of play).
+//   1 "Basic Strategy":   the table minimum always
+//   2 "Card Counting":    the minimum with a negative count, twice it otherwise
+//   3 "ZOK Simple Count": the minimum while 0 <= ace-five count < 4 x decks, else nothing
+//   4 "ZOK Max Strategy": the minimum with a count of 0 or more, else nothing
+
+namespace velmora {
+
+struct Game;
+
+// Sets Hands[i].NextStake for the four strategies from the counts of this round.
+void ChooseStakes(Game& game);
+// Histogram of the hour in average bets, totals, and the bankroll won/lost folding.
+void EndOfHour(Game& game);
+
+// The unit of the hour histogram: 4 x minimum with two hands bet, else 2 x minimum.
+double AverageBetUnit(const Game& game);
+
+}  // namespace velmora

@@ -1,0 +1,13 @@
+#pragma once
+// The play commands of the menu bar (Stand, Hit, Double, Split, Surrender, Hint) as
+// they act on the game; the table's gestures set the same flags.
+
+#include "engine/host.h"
+
+namespace velmora {
+
+struct Game;
+
+void ChoosePlayCommand(Game& game, PlayCommand command);
+
+}  // namespace velmora
