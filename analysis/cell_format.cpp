@@ -69,7 +69,9 @@ std::string PadLeft(std::string_view text, size_t width) {
     return out;
 }
 
-double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
+double FiniteOrZero(double v) {
+    return std::isfinite(v) ? v : 0.0;
+}
 
 // A percentage of 100 or more: the four-decimal digits of the fraction read as a
 // percentage with two decimals, right-aligned like "   100.00 %".

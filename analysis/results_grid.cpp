@@ -8,7 +8,9 @@ namespace {
 
 constexpr char kInitialCaption[] = "STRATEGY ANALYSIS ";
 
-size_t Index(int i) { return static_cast<size_t>(i); }
+size_t Index(int i) {
+    return static_cast<size_t>(i);
+}
 
 }  // namespace
 

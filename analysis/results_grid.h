@@ -24,7 +24,7 @@ struct GridSelection {
 };
 
 class ResultsGrid {
-public:
+  public:
     static constexpr int kColumns = 7;
     static constexpr int kRows = 20;
     static constexpr int kFixedColumns = 2;
@@ -54,7 +54,7 @@ public:
     static constexpr bool IsColumn(int c) { return c >= 0 && c < kColumns; }
     static constexpr bool IsRow(int r) { return r >= 0 && r < kRows; }
 
-private:
+  private:
     std::string caption_;
     std::array<std::array<std::string, kRows>, kColumns> cells_{};
     std::array<int, kColumns> widths_{};

@@ -12,7 +12,7 @@
 namespace velmora {
 
 class RunClock {
-public:
+  public:
     // The first step of a refresh. Outside the single-strategy view: within the
     // clock second of the last tick nothing happens and false is returned; in a new
     // second the play time (PlaySeconds, PlayMinutes, PlayHours) advances by one
@@ -24,7 +24,7 @@ public:
     uint16_t LastClockSecond() const { return lastClockSecond_; }
     static constexpr uint16_t kNoSecond = 0xFFFF;
 
-private:
+  private:
     // No clock second matches this, so the first block of a run always counts.
     uint16_t lastClockSecond_ = kNoSecond;
 };

@@ -27,10 +27,16 @@ constexpr char kZeroPercent[] = "       0.00 %";
 constexpr std::array<const char*, kStrategies> kStrategyHeads = {
     "    Basic Strategy", "    Card Counting", " ZOK Simple Count", " ZOK Max Strategy"};
 
-int ColumnOf(int strategy) { return strategy + 2; }
-int RowOf(int n) { return kZeroRow - n; }
+int ColumnOf(int strategy) {
+    return strategy + 2;
+}
+int RowOf(int n) {
+    return kZeroRow - n;
+}
 
-bool SingleView(const Game& game) { return game.Options.SingleStrategyView; }
+bool SingleView(const Game& game) {
+    return game.Options.SingleStrategyView;
+}
 
 uint8_t ShownScreen(const Game& game) {
     const uint8_t s = game.ResultsScreen;
@@ -65,10 +71,14 @@ void SelectDataBlock(ResultsGrid& grid) {
 // The bankroll thresholds (100 table minimums) that rows 17 and 18 name.
 std::string BankrollAmount(int tableMinimum) {
     switch (tableMinimum) {
-        case 5: return "$500";
-        case 25: return "$2,500";
-        case 100: return "$10,000";
-        default: return "";
+        case 5:
+            return "$500";
+        case 25:
+            return "$2,500";
+        case 100:
+            return "$10,000";
+        default:
+            return "";
     }
 }
 
@@ -173,9 +183,8 @@ void LayOutCount(ResultsGrid& grid) {
     grid.SetColumnWidth(kLabelColumn, 85);
     SelectDataBlock(grid);
     // "CARD" above the zero row and "COUNT" below it, one letter a row.
-    constexpr std::array<const char*, 14> kVertical = {" ",  " ",  " C", " A", " R",
-                                                       " D", "",   " C", " O", " U",
-                                                       " N", " T", " ",  " "};
+    constexpr std::array<const char*, 14> kVertical = {" ",  " ",  " C", " A", " R", " D", "",
+                                                       " C", " O", " U", " N", " T", " ",  " "};
     for (size_t i = 0; i < kVertical.size(); ++i) {
         grid.SetCell(kCaptionColumn, 4 + static_cast<int>(i), kVertical[i]);
     }
