@@ -10,6 +10,8 @@
 #include "analysis/analysis_report.h"
 #include "analysis/analysis_runner.h"
 #include "analysis/analyze_options.h"
+#include "analysis/grid_text.h"
+#include "engine/game.h"
 #include "engine/headless_host.h"
 
 using namespace velmora;
@@ -31,6 +33,22 @@ void PrintProgress(uint64_t rounds, double seconds, const AnalysisRequest& q) {
     std::fprintf(stderr, "\r%llu rounds, %.2f million rounds/s, %.0f s left   ",
                  static_cast<unsigned long long>(rounds), rate / 1e6, left < 0 ? 0 : left);
     std::fflush(stderr);
+}
+
+// The summed statistics in a game of their own, so the results grid code that
+// draws the window prints them too.
+std::string ResultsText(const AnalysisRequest& q, const AnalysisResult& r) {
+    HeadlessHost host;
+    Game game(host);
+    game.Options = q.Rules;
+    game.TwoHandsThisRound = q.Rules.BetTwoHands;
+    game.HourBlocks = r.HourBlocks;
+    const auto seconds = static_cast<long>(r.Seconds);
+    game.PlayHours = static_cast<uint16_t>(seconds / 3600);
+    game.PlayMinutes = static_cast<uint16_t>(seconds / 60 % 60);
+    game.PlaySeconds = static_cast<uint16_t>(seconds % 60);
+    for (int i = 1; i <= 4; ++i) game.StatsOf(i) = r.Stats[static_cast<size_t>(i)];
+    return RenderAllFormats(game);
 }
 
 int RunBench() {
@@ -84,5 +102,6 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(r.Rounds), r.Seconds, q.Threads,
                 q.Threads == 1 ? "" : "s", r.RoundsPerSecond() / 1e6,
                 static_cast<unsigned long long>(q.Seed));
+    std::fputs(ResultsText(q, r).c_str(), stdout);
     return 0;
 }
