@@ -7,7 +7,7 @@
 namespace velmora::fuzz {
 
 class NullHost : public Host {
-public:
+  public:
     void ProcessEvents() override {}
     TimeOfDay Now() override { return {}; }
     void ShowMessage(std::string_view) override {}

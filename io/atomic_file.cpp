@@ -10,11 +10,13 @@ namespace velmora {
 
 namespace {
 
-std::string ErrorText(int error) { return std::generic_category().message(error); }
+std::string ErrorText(int error) {
+    return std::generic_category().message(error);
+}
 
 // Closes the descriptor on every path out of the writer.
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -31,7 +33,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 

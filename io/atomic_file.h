@@ -24,10 +24,10 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& file
 
 struct FilePrefix {
     enum class Status {
-        Complete,      // `bytes` holds the first `size` bytes of the file
-        Short,         // the file ended before `size` bytes; `bytes` holds what it had
-        CannotOpen,    // missing, or not readable
-        ReadError,     // opened, but reading failed
+        Complete,    // `bytes` holds the first `size` bytes of the file
+        Short,       // the file ended before `size` bytes; `bytes` holds what it had
+        CannotOpen,  // missing, or not readable
+        ReadError,   // opened, but reading failed
     };
     Status status = Status::CannotOpen;
     std::vector<uint8_t> bytes;

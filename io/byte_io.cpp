@@ -15,7 +15,9 @@ std::span<uint8_t> ByteWriter::Take(size_t n) {
     return field;
 }
 
-void ByteWriter::U8(uint8_t v) { Take(1)[0] = v; }
+void ByteWriter::U8(uint8_t v) {
+    Take(1)[0] = v;
+}
 
 void ByteWriter::U16(uint16_t v) {
     auto f = Take(2);
@@ -32,7 +34,9 @@ void ByteWriter::Bytes(std::span<const uint8_t> block) {
     std::ranges::copy(block, Take(block.size()).begin());
 }
 
-void ByteWriter::Real48(double v) { Bytes(DoubleToReal48(v)); }
+void ByteWriter::Real48(double v) {
+    Bytes(DoubleToReal48(v));
+}
 
 std::span<const uint8_t> ByteReader::Take(size_t n) {
     assert(n <= in_.size() - pos_);
@@ -41,7 +45,9 @@ std::span<const uint8_t> ByteReader::Take(size_t n) {
     return field;
 }
 
-uint8_t ByteReader::U8() { return Take(1)[0]; }
+uint8_t ByteReader::U8() {
+    return Take(1)[0];
+}
 
 uint16_t ByteReader::U16() {
     auto f = Take(2);
@@ -59,6 +65,8 @@ void ByteReader::Bytes(std::span<uint8_t> block) {
     std::ranges::copy(Take(block.size()), block.begin());
 }
 
-double ByteReader::Real48() { return Real48ToDouble(Take(6).first<6>()); }
+double ByteReader::Real48() {
+    return Real48ToDouble(Take(6).first<6>());
+}
 
 }  // namespace velmora

@@ -12,7 +12,7 @@
 namespace velmora {
 
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(std::span<uint8_t> out) : out_(out) {}
 
     void U8(uint8_t v);
@@ -25,14 +25,14 @@ public:
 
     size_t Position() const { return pos_; }
 
-private:
+  private:
     std::span<uint8_t> Take(size_t n);
     std::span<uint8_t> out_;
     size_t pos_ = 0;
 };
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const uint8_t> in) : in_(in) {}
 
     uint8_t U8();
@@ -46,7 +46,7 @@ public:
 
     size_t Position() const { return pos_; }
 
-private:
+  private:
     std::span<const uint8_t> Take(size_t n);
     std::span<const uint8_t> in_;
     size_t pos_ = 0;

@@ -17,10 +17,10 @@ void ClampLength(ShortString<N>& s) {
 // The boolean fields in file order, offsets 8 to 19.
 template <typename Record, typename Visit>
 void ForEachFlag(Record& o, Visit visit) {
-    for (auto* flag : {&o.SurrenderAllowed, &o.DealerHitsSoft17, &o.DoubleAnyHand,
-                       &o.DoubleAfterSplit, &o.ResplitAllowed, &o.BetTwoHands,
-                       &o.AlwaysBetMinimum, &o.SoundOn, &o.AdviceOn, &o.FirstStart,
-                       &o.HideBettingIntro, &o.SingleStrategyView})
+    for (auto* flag :
+         {&o.SurrenderAllowed, &o.DealerHitsSoft17, &o.DoubleAnyHand, &o.DoubleAfterSplit,
+          &o.ResplitAllowed, &o.BetTwoHands, &o.AlwaysBetMinimum, &o.SoundOn, &o.AdviceOn,
+          &o.FirstStart, &o.HideBettingIntro, &o.SingleStrategyView})
         visit(*flag);
 }
 

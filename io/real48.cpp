@@ -24,8 +24,12 @@ Real48 Pack(bool negative, int exponentByte, uint64_t fraction) {
     return r;
 }
 
-Real48 Largest(bool negative) { return Pack(negative, kMaxExponentByte, kFractionMask); }
-Real48 Smallest(bool negative) { return Pack(negative, 1, 0); }
+Real48 Largest(bool negative) {
+    return Pack(negative, kMaxExponentByte, kFractionMask);
+}
+Real48 Smallest(bool negative) {
+    return Pack(negative, 1, 0);
+}
 
 // The 53-bit significand of |value| (leading 1 at bit 52) rounded to 40 bits (leading
 // 1 at bit 39), half to even. Returns the significand and adjusts the power of two
@@ -72,8 +76,8 @@ double Real48ToDouble(std::span<const uint8_t, 6> bytes) {
     if (bytes[0] == 0) return 0.0;
     uint64_t fraction = bytes[5] & static_cast<uint8_t>(~kSignBit);
     for (size_t i = 4; i >= 1; --i) fraction = (fraction << 8) | bytes[i];
-    const double magnitude = std::ldexp(static_cast<double>(kImpliedOne | fraction),
-                                        bytes[0] - kBias - kFractionBits);
+    const double magnitude =
+        std::ldexp(static_cast<double>(kImpliedOne | fraction), bytes[0] - kBias - kFractionBits);
     return (bytes[5] & kSignBit) != 0 ? -magnitude : magnitude;
 }
 

@@ -115,8 +115,8 @@ std::string NormaliseGameFileName(std::string name) {
 }
 
 bool PickGameFileName(Game& game) {
-    const std::string proposal = game.GameFileName.empty() ? kDefaultGameFileName
-                                                           : game.GameFileName;
+    const std::string proposal =
+        game.GameFileName.empty() ? kDefaultGameFileName : game.GameFileName;
     const std::optional<std::string> picked = game.host.PickFileName(proposal);
     if (!picked || picked->empty()) return false;
     game.GameFileName = NormaliseGameFileName(*picked);
@@ -150,8 +150,8 @@ void LoadFileClick(Game& game, const std::filesystem::path& folder) {
             game.host.ShowMessage(kFileNotFoundMessage);
             return;
         case FilePrefix::Status::ReadError:
-            game.host.ShowMessage("SORRY ... Saved Game NOT Loaded!\n" + game.GameFileName +
-                                  ": " + read.error);
+            game.host.ShowMessage("SORRY ... Saved Game NOT Loaded!\n" + game.GameFileName + ": " +
+                                  read.error);
             return;
         case FilePrefix::Status::Short:
             game.host.ShowMessage("SORRY ... Saved Game NOT Loaded!\n" + game.GameFileName +

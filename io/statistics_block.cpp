@@ -26,11 +26,11 @@ Statistics ReadStatistics(ByteReader& in) {
     for (double& v : s.ResultByCount) v = in.Real48();
     for (double& v : s.StakeByCount) v = in.Real48();
     for (int32_t& v : s.HourHistogram) v = in.I32();
-    for (double* v : {&s.HourNet, &s.TotalNet, &s.TotalStaked, &s.BankrollSwing, &s.Wins,
-                      &s.LossUnits})
+    for (double* v :
+         {&s.HourNet, &s.TotalNet, &s.TotalStaked, &s.BankrollSwing, &s.Wins, &s.LossUnits})
         *v = in.Real48();
-    for (int32_t* v : {&s.BankrollsLost, &s.BankrollsWon, &s.HandsPlayed, &s.Splits, &s.Doubles,
-                       &s.Blackjacks})
+    for (int32_t* v :
+         {&s.BankrollsLost, &s.BankrollsWon, &s.HandsPlayed, &s.Splits, &s.Doubles, &s.Blackjacks})
         *v = in.I32();
     assert(in.Position() - start == kStatisticsBlockSize);
     return s;

@@ -10,7 +10,7 @@ namespace velmora::testing {
 // Lowers the largest file size this process may write, so that a write fails half
 // way as on a full disk (root is not stopped by permissions, but by this).
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -23,7 +23,7 @@ public:
         std::signal(SIGXFSZ, oldHandler_);
     }
 
-private:
+  private:
     rlimit saved_{};
     void (*oldHandler_)(int) = nullptr;
 };

@@ -16,7 +16,7 @@ using testing::TempFolder;
 using testing::WriteAll;
 
 class OptionsFileTest : public ::testing::Test {
-protected:
+  protected:
     testing::ScriptedHost host;
     Game game{host};
     TempFolder dir;
@@ -46,7 +46,9 @@ std::string TextAt(const std::vector<uint8_t>& b, size_t at, size_t n) {
     return std::string(b.begin() + static_cast<std::ptrdiff_t>(at),
                        b.begin() + static_cast<std::ptrdiff_t>(at + n));
 }
-size_t RowOffset(int code) { return 20 + static_cast<size_t>(code - kFirstRowCode) * kRowBytes; }
+size_t RowOffset(int code) {
+    return 20 + static_cast<size_t>(code - kFirstRowCode) * kRowBytes;
+}
 
 TEST_F(OptionsFileTest, ADefaultsFileHoldsEveryFieldAtItsOffset) {
     FirstStart();
@@ -151,8 +153,8 @@ TEST_F(OptionsFileTest, SaveRefreshesTheStrategyCopyAndClearsOptionsChanged) {
     EXPECT_EQ(game.Options.StrategyCopy, game.Strategy);
     EXPECT_TRUE(game.Options.VersionTag == kVersionTag);
     const std::vector<uint8_t> b = ReadAll(file);
-    EXPECT_TRUE(std::equal(game.Strategy.Bytes().begin(), game.Strategy.Bytes().end(),
-                           b.begin() + 20));
+    EXPECT_TRUE(
+        std::equal(game.Strategy.Bytes().begin(), game.Strategy.Bytes().end(), b.begin() + 20));
     EXPECT_EQ(dir.Names(), std::set<std::string>{kOptionsFileName});
 
     game.OptionsChanged = true;
@@ -252,16 +254,16 @@ TEST_F(OptionsFileTest, ALongerFileIsReadOnlyAsFarAsItsFirstRecord) {
 
 TEST_F(OptionsFileTest, AnotherVersionGivesDefaultsButKeepsTheFieldsWithoutOne) {
     std::vector<uint8_t> b = ValidFile();
-    b[0] = 6;                        // Decks: has a default
-    b[6] = 0x10, b[7] = 0x27;        // ComputerSpeed 10000: kept
-    b[15] = 0;                       // SoundOn: has a default
-    b[17] = 1;                       // FirstStart: kept
-    b[19] = 1;                       // SingleStrategyView: kept
-    b[RowOffset(218) + 10] = 1;      // StrategyCopy: kept, but not used
+    b[0] = 6;                    // Decks: has a default
+    b[6] = 0x10, b[7] = 0x27;    // ComputerSpeed 10000: kept
+    b[15] = 0;                   // SoundOn: has a default
+    b[17] = 1;                   // FirstStart: kept
+    b[19] = 1;                   // SingleStrategyView: kept
+    b[RowOffset(218) + 10] = 1;  // StrategyCopy: kept, but not used
     b[3872] = 8;
     std::copy_n("Practice", 8, b.begin() + 3873);
-    b[3899] = '3';                   // "Version 1.3"
-    b[3901] = 0x5A;                  // reserved: kept
+    b[3899] = '3';   // "Version 1.3"
+    b[3901] = 0x5A;  // reserved: kept
     WriteAll(file, b);
 
     Game fresh(host);
@@ -282,16 +284,16 @@ TEST_F(OptionsFileTest, AnotherVersionGivesDefaultsButKeepsTheFieldsWithoutOne) 
 
 TEST_F(OptionsFileTest, GarbledValuesAreBroughtIntoTheirListsAndWrittenBackOnlyAtTheNextSave) {
     std::vector<uint8_t> b = ValidFile();
-    b[0] = 3;                               // Decks 3 -> 8
-    b[2] = 7;                               // Penetration 7 -> 3
-    b[4] = 50;                              // TableMinimum 50 -> 100
-    b[6] = 5, b[7] = 0;                     // ComputerSpeed 5 -> 1000
-    b[9] = 0xC3;                            // DealerHitsSoft17: true
-    b[14] = 2;                              // AlwaysBetMinimum: true
-    b[RowOffset(213) + 3] = 7;              // a cell byte 7 -> 1
-    b[RowOffset(420) + kAlwaysMark] = 1;    // NEVER row with both marks -> neither
-    b[RowOffset(308) + kAlwaysMark] = 1;    // ALWAYS on a row with clear cells -> dropped
-    b[3872] = 200;                          // ModeName longer than it can be
+    b[0] = 3;                             // Decks 3 -> 8
+    b[2] = 7;                             // Penetration 7 -> 3
+    b[4] = 50;                            // TableMinimum 50 -> 100
+    b[6] = 5, b[7] = 0;                   // ComputerSpeed 5 -> 1000
+    b[9] = 0xC3;                          // DealerHitsSoft17: true
+    b[14] = 2;                            // AlwaysBetMinimum: true
+    b[RowOffset(213) + 3] = 7;            // a cell byte 7 -> 1
+    b[RowOffset(420) + kAlwaysMark] = 1;  // NEVER row with both marks -> neither
+    b[RowOffset(308) + kAlwaysMark] = 1;  // ALWAYS on a row with clear cells -> dropped
+    b[3872] = 200;                        // ModeName longer than it can be
     WriteAll(file, b);
 
     Game fresh(host);

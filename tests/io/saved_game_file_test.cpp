@@ -43,7 +43,7 @@ Statistics SomeStatistics(int seed) {
 }
 
 class SavedGameTest : public ::testing::Test {
-protected:
+  protected:
     testing::ScriptedHost host;
     Game game{host};
     TempFolder dir;
@@ -136,8 +136,8 @@ TEST_F(SavedGameTest, TheRecordHoldsEachPartAtItsOffset) {
     EXPECT_EQ(b[5890], 0xEF);
     EXPECT_EQ(b[5891], 0xBE);
     EXPECT_EQ(i32At(5892), 789);
-    EXPECT_TRUE(std::equal(game.Strategy.Bytes().begin(), game.Strategy.Bytes().end(),
-                           b.begin() + 5896));
+    EXPECT_TRUE(
+        std::equal(game.Strategy.Bytes().begin(), game.Strategy.Bytes().end(), b.begin() + 5896));
     EXPECT_FALSE(game.Strategy == game.Options.StrategyCopy);  // the live table, not the copy
 }
 
@@ -218,7 +218,8 @@ TEST_F(SavedGameTest, RelativeNamesAreTakenInTheCurrentFolder) {
 
 TEST_F(SavedGameTest, LoadBeforeAnyModeIsStartedIsRefused) {
     LoadFileClick(game, dir.Path());
-    EXPECT_EQ(host.boxes, std::vector<std::string>{"message: Load Game File AFTER You Start Playing"});
+    EXPECT_EQ(host.boxes,
+              std::vector<std::string>{"message: Load Game File AFTER You Start Playing"});
     EXPECT_TRUE(host.proposals.empty());
 
     // The open results window of an analysis is enough.
@@ -303,17 +304,17 @@ TEST_F(SavedGameTest, DecksOutsideTheirListLoadAsEight) {
 
 TEST_F(SavedGameTest, GarbledValuesAreBroughtIntoTheirLists) {
     std::vector<uint8_t> b = SavedFile("game");
-    b[2] = 9;                                // Penetration -> 3
-    b[4] = 1;                                // TableMinimum -> 100
-    b[6] = 0xFF, b[7] = 0xFF;                // ComputerSpeed -> 25000
-    b[13] = 0x80;                            // BetTwoHands -> true
-    b[20 + 5] = 3;                           // a strategy copy byte -> 1
+    b[2] = 9;                  // Penetration -> 3
+    b[4] = 1;                  // TableMinimum -> 100
+    b[6] = 0xFF, b[7] = 0xFF;  // ComputerSpeed -> 25000
+    b[13] = 0x80;              // BetTwoHands -> true
+    b[20 + 5] = 3;             // a strategy copy byte -> 1
     const size_t row416 = 5896 + (416 - kFirstRowCode) * kRowBytes;
-    b[row416 + kNeverMark] = 1;              // both marks on the live table -> neither
-    b[5896 + 100] = 0xFE;                    // a live strategy byte -> 1
-    b[5884] = 1, b[5885] = 0;                // 1 hour,
-    b[5886] = 125, b[5887] = 0;              // 125 minutes,
-    b[5888] = 0x2C, b[5889] = 0x01;          // 300 seconds: 3 hours 10 minutes
+    b[row416 + kNeverMark] = 1;      // both marks on the live table -> neither
+    b[5896 + 100] = 0xFE;            // a live strategy byte -> 1
+    b[5884] = 1, b[5885] = 0;        // 1 hour,
+    b[5886] = 125, b[5887] = 0;      // 125 minutes,
+    b[5888] = 0x2C, b[5889] = 0x01;  // 300 seconds: 3 hours 10 minutes
     WriteAll(dir / "GAME.VLM", b);
 
     Game other(host);

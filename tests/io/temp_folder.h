@@ -16,7 +16,7 @@
 namespace velmora::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "velmora-io-XXXXXX").string();
@@ -42,7 +42,7 @@ public:
         return names;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -53,7 +53,8 @@ inline std::vector<uint8_t> ReadAll(const std::filesystem::path& file) {
 
 inline void WriteAll(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // A deterministic stream of bytes for garbled files.
