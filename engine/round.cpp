@@ -1,6 +1,7 @@
 #include "engine/round.h"
 
 #include <algorithm>
+#include <cassert>
 #include <string>
 
 #include "engine/betting.h"
@@ -233,6 +234,7 @@ void DealInitialCards(Game& g) {
         }
     }
     g.host.ProcessEvents();
+    assert(g.IsOk());
 }
 
 void DealerPlays(Game& g) {

@@ -1,5 +1,6 @@
 #include "strategy/strategy_table.h"
 
+#include <cassert>
 #include <string_view>
 
 namespace velmora {
@@ -75,12 +76,14 @@ void Apply(StrategyTable& table, const PresetRow& row) {
 void ResetStrategyToDefault(StrategyTable& table) {
     table.Clear();
     for (const PresetRow& row : kDefaultRows) Apply(table, row);
+    assert(table.IsOk());
 }
 
 void SetStrategyToAdvanced(StrategyTable& table, bool surrenderAllowed) {
     ResetStrategyToDefault(table);
     for (const PresetRow& row : kAdvancedRows) Apply(table, row);
     if (surrenderAllowed) Apply(table, kAdvancedEightsWithSurrender);
+    assert(table.IsOk());
 }
 
 }  // namespace velmora
