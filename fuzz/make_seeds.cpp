@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "fuzz/null_host.h"
+#include "fuzz/fuzz_support.h"
 #include "io/options_file.h"
 #include "io/saved_game_file.h"
 
