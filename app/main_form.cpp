@@ -74,6 +74,10 @@ TMainForm::~TMainForm() {
     delete results_;
 }
 
+TSimForm* TMainForm::ResultsWindow() const { return results_; }
+
+THelpWindow* TMainForm::HelpWindow() const { return help_; }
+
 QAction* TMainForm::PlayCommandAction(PlayCommand command) {
     switch (command) {
         case PlayCommand::Bet: return BetItem;

@@ -34,8 +34,8 @@ public:
     Game& GameState() { return *game_; }
     QtHost& Host() { return *host_; }
     TFileCtrls& Picker() { return *picker_; }
-    TSimForm* ResultsWindow() const { return results_; }
-    THelpWindow* HelpWindow() const { return help_; }
+    TSimForm* ResultsWindow() const;
+    THelpWindow* HelpWindow() const;
     bool StartupFinished() const { return startMarker_; }
 
     // The first activation's work: options, hands, statistics, shoe, the speed

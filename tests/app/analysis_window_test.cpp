@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace velmora;
