@@ -100,6 +100,7 @@ struct Game {
     // The analysis seeds its generator from the clock unless a seed is given here
     // (the headless tool's --seed).
     std::optional<uint64_t> AnalysisSeed;
+    int AnalysisStream = 0;  // which independent stream of the seed (one per thread)
 
     // Run dispatch: a mode chosen while a run goes on waits here until that run
     // has returned, so runs never nest.
@@ -127,6 +128,10 @@ struct Game {
     THand& Hand(int index) { return Hands[static_cast<size_t>(index)]; }
     const THand& Hand(int index) const { return Hands[static_cast<size_t>(index)]; }
     int UpCard() const { return Hands[kDealer].Cards[1].Value; }
+
+    // The table while it is shown; null otherwise. Every table call goes through this,
+    // since any event pass may close the window.
+    TableDisplay* ShownTable() const { return TableShown ? Table : nullptr; }
 
     // Debug checks of the shoe, the hands and the strategy table.
     bool ShoeIsOk() const;

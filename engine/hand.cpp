@@ -18,20 +18,15 @@ bool AddCard(THand& hand, const TCard& card) {
     }
     hand.NumCards += 1;
     hand.Cards[hand.NumCards] = card;
-    if (card.Value == 11) {
-        if (hand.SoftAce > 0) {
-            hand.Total += 1;
-        } else {
-            hand.Total += 11;
-            hand.SoftAce = hand.NumCards;
-        }
-    } else {
-        hand.Total += card.Value;
-    }
-    if (hand.Total > 21 && hand.SoftAce > 0) {
-        hand.SoftAce = 0;
-        hand.Total -= 10;
-    }
+    // An ace counts 11 unless the hand already has a soft ace, then 1. Written
+    // without branches: the cards are random, so branches here would mispredict.
+    const bool ace = card.Value == 11;
+    const bool soft = hand.SoftAce > 0;
+    hand.Total += (ace && soft) ? 1 : card.Value;
+    hand.SoftAce = (ace && !soft) ? hand.NumCards : hand.SoftAce;
+    const bool demote = hand.Total > 21 && hand.SoftAce > 0;
+    hand.Total -= demote ? 10 : 0;
+    hand.SoftAce = demote ? 0 : hand.SoftAce;
     // Still over 21 after the demotion only when an ace was drawn to a hard 21.
     return hand.Total > 21;
 }

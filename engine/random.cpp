@@ -3,6 +3,7 @@
 namespace velmora {
 
 void Xoshiro256::Reseed(uint64_t seed) {
+    spare_ = false;
     for (uint64_t& word : s_) {
         seed += 0x9e3779b97f4a7c15ull;
         uint64_t z = seed;
@@ -10,19 +11,6 @@ void Xoshiro256::Reseed(uint64_t seed) {
         z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
         word = z ^ (z >> 31);
     }
-}
-
-uint32_t Xoshiro256::Below(uint32_t n) {
-    uint64_t m = static_cast<uint64_t>(static_cast<uint32_t>(Next() >> 32)) * n;
-    auto low = static_cast<uint32_t>(m);
-    if (low < n) {
-        const uint32_t threshold = (0u - n) % n;
-        while (low < threshold) {
-            m = static_cast<uint64_t>(static_cast<uint32_t>(Next() >> 32)) * n;
-            low = static_cast<uint32_t>(m);
-        }
-    }
-    return static_cast<uint32_t>(m >> 32);
 }
 
 void Xoshiro256::Jump() {
@@ -44,6 +32,7 @@ void Xoshiro256::Jump() {
     s_[1] = s1;
     s_[2] = s2;
     s_[3] = s3;
+    spare_ = false;
 }
 
 }  // namespace velmora

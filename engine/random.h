@@ -54,8 +54,26 @@ public:
         return result;
     }
 
-    // Unbiased integer in 0..n-1 (Lemire's multiply-and-reject).
-    uint32_t Below(uint32_t n);
+    // 32 random bits: each 64-bit output serves twice.
+    uint32_t Next32() {
+        if (spare_) {
+            spare_ = false;
+            return static_cast<uint32_t>(half_);
+        }
+        half_ = Next();
+        spare_ = true;
+        return static_cast<uint32_t>(half_ >> 32);
+    }
+
+    // Unbiased integer in 0..n-1 (Lemire's multiply-and-reject); n > 0.
+    uint32_t Below(uint32_t n) {
+        uint64_t m = uint64_t{Next32()} * n;
+        if (static_cast<uint32_t>(m) < n) [[unlikely]] {
+            const uint32_t threshold = (0u - n) % n;
+            while (static_cast<uint32_t>(m) < threshold) m = uint64_t{Next32()} * n;
+        }
+        return static_cast<uint32_t>(m >> 32);
+    }
 
     // A new independent stream: the state after 2^128 steps.
     void Jump();
@@ -63,6 +81,8 @@ public:
 private:
     static uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     uint64_t s_[4];
+    uint64_t half_ = 0;
+    bool spare_ = false;
 };
 
 }  // namespace velmora

@@ -64,13 +64,17 @@ void KeyAndSort(Game& g) {
     SortShoe(g.Shoe.data(), static_cast<int>(g.Shoe.size()));
 }
 
-// The analysis shuffle: Fisher-Yates from the run's 64-bit stream. Any uniform
-// shuffle deals the same game; this one is fast and never repeats a shoe.
-void AnalysisShuffle(Game& g) {
-    for (size_t i = g.Shoe.size(); i > 1; --i) {
-        const size_t j = g.AnalysisRng.Below(static_cast<uint32_t>(i));
-        std::swap(g.Shoe[i - 1], g.Shoe[j]);
-    }
+// The analysis shuffles as it deals: each card drawn is chosen at random among
+// those not dealt yet (Fisher-Yates, one step per card). That deals exactly as a
+// shuffled shoe would, but only the cards actually dealt before the cut cost work.
+// Only the cards move; the sort keys play no part in the analysis.
+TCard DrawAtRandom(Game& g, size_t i) {
+    ShoeEntry* shoe = g.Shoe.data();
+    const size_t j = i + g.AnalysisRng.Below(static_cast<uint32_t>(g.ShoeSize - i));
+    const TCard card = shoe[j].Card;
+    shoe[j].Card = shoe[i].Card;
+    shoe[i].Card = card;
+    return card;
 }
 
 void ResetCounts(Game& g) {
@@ -108,10 +112,7 @@ void BuildShoe(Game& g) {
                 if (!g.AnalysisShuffleOn) SetKey(entry, g.Lcg.Random(kKeyRange));
                 g.Shoe.push_back(entry);
             }
-    if (g.AnalysisShuffleOn)
-        AnalysisShuffle(g);
-    else
-        SortShoe(g.Shoe.data(), static_cast<int>(g.Shoe.size()));
+    if (!g.AnalysisShuffleOn) SortShoe(g.Shoe.data(), static_cast<int>(g.Shoe.size()));
     assert(g.ShoeIsOk());
 }
 
@@ -127,10 +128,7 @@ void FreeShoe(Game& g) {
 void Reshuffle(Game& g) {
     if (!g.ShoeBuilt) return;
     if (ShowsShuffle(g)) g.Table->ShowShuffle();
-    if (g.AnalysisShuffleOn)
-        AnalysisShuffle(g);
-    else
-        KeyAndSort(g);
+    if (!g.AnalysisShuffleOn) KeyAndSort(g);  // the analysis shuffles as it deals
     ResetCounts(g);
 }
 
@@ -140,9 +138,10 @@ TCard DrawCard(Game& g) {
     assert(g.ShoeBuilt && g.ShoeSize > 0);
     if (ShowsShuffle(g) && g.CardsDealt == g.CutPoint) g.Table->MoveCutCard(true);
     if (g.CardsDealt < g.ShoeSize) {
-        const TCard card = g.Shoe[static_cast<size_t>(g.CardsDealt)].Card;
+        const size_t i = static_cast<size_t>(g.CardsDealt);
+        const TCard card = g.AnalysisShuffleOn ? DrawAtRandom(g, i) : g.Shoe[i].Card;
         g.RunningCount += card.CountTag;
-        if (card.Value == 5 || card.Value == 11) g.AceFiveCount += card.CountTag;
+        g.AceFiveCount += card.AceFiveTag;
         return card;
     }
     // The shoe ran out in the middle of a round: deal again, uncounted, the card

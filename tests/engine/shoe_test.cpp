@@ -189,14 +189,27 @@ TEST_F(ShoeTest, TableSeesTheShuffleAndTheCutCardOnlyWhenShownAndNotInPractice) 
 }
 
 TEST_F(ShoeTest, AnalysisShuffleIsSeededOnceAndConsecutiveShoesDiffer) {
+    auto dealAll = [](Game& g) {
+        std::vector<int> cards;
+        for (int i = 0; i < g.ShoeSize; ++i) {
+            cards.push_back(DrawCard(g).Number);
+            g.CardsDealt += 1;
+        }
+        return cards;
+    };
     game.AnalysisShuffleOn = true;
     game.AnalysisRng.Reseed(99);
     Build(2, 3);
-    const std::vector<int> first = FirstNumbers(104);
+    const std::vector<int> first = dealAll(game);
     Reshuffle(game);
-    const std::vector<int> second = FirstNumbers(104);
+    const std::vector<int> second = dealAll(game);
     EXPECT_NE(first, second);
     EXPECT_TRUE(game.ShoeIsOk());
+    // Every card of both decks comes exactly once per shoe.
+    std::vector<int> sorted = second;
+    std::sort(sorted.begin(), sorted.end());
+    for (int k = 1; k <= 52; ++k)
+        EXPECT_EQ(std::count(sorted.begin(), sorted.end(), k), 2) << k;
 
     // The same seed deals the same shoes again, whatever the clock says.
     ScriptedHost otherHost;
@@ -205,9 +218,7 @@ TEST_F(ShoeTest, AnalysisShuffleIsSeededOnceAndConsecutiveShoesDiffer) {
     other.AnalysisShuffleOn = true;
     other.AnalysisRng.Reseed(99);
     BuildShoe(other);
-    std::vector<int> again;
-    for (const ShoeEntry& e : other.Shoe) again.push_back(e.Card.Number);
-    EXPECT_EQ(again, first);
+    EXPECT_EQ(dealAll(other), first);
 }
 
 TEST_F(ShoeTest, FreeShoeEmptiesIt) {

@@ -1,0 +1,108 @@
+#include "analysis/analysis_report.h"
+
+#include <cstring>
+#include <iomanip>
+#include <sstream>
+
+namespace velmora {
+
+namespace {
+
+class Fnv1a {
+public:
+    template <typename T>
+    void Add(const T& value) {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        for (unsigned char b : bytes) hash_ = (hash_ ^ b) * 0x100000001b3ull;
+    }
+    uint64_t Value() const { return hash_; }
+
+private:
+    uint64_t hash_ = 0xcbf29ce484222325ull;
+};
+
+const char* const kStrategyNames[] = {"", "Basic Strategy", "Card Counting", "ZOK Simple Count",
+                                      "ZOK Max Strategy"};
+
+template <typename Array>
+void JsonArray(std::ostream& out, const Array& values) {
+    out << '[';
+    for (size_t i = 0; i < values.size(); ++i) out << (i ? ", " : "") << values[i];
+    out << ']';
+}
+
+const char* YesNo(bool b) { return b ? "true" : "false"; }
+
+}  // namespace
+
+uint64_t StatisticsSignature(const AnalysisResult& r) {
+    Fnv1a h;
+    h.Add(r.HourBlocks);
+    for (int i = 1; i <= 4; ++i) {
+        const Statistics& s = r.Stats[static_cast<size_t>(i)];
+        for (double v : s.ResultByCount) h.Add(v);
+        for (double v : s.StakeByCount) h.Add(v);
+        for (int32_t v : s.HourHistogram) h.Add(v);
+        for (double v : {s.HourNet, s.TotalNet, s.TotalStaked, s.BankrollSwing, s.Wins,
+                         s.LossUnits})
+            h.Add(v);
+        for (int32_t v : {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles,
+                          s.Blackjacks})
+            h.Add(v);
+    }
+    return h.Value();
+}
+
+std::string RulesLine(const OptionsRecord& o, bool advanced) {
+    std::ostringstream out;
+    out << o.Decks << (o.Decks == 1 ? " deck, " : " decks, ") << o.Penetration << "/4 dealt, $"
+        << o.TableMinimum << " table, " << (o.DealerHitsSoft17 ? "H17" : "S17") << ", "
+        << (o.DoubleAnyHand ? "double any hand" : "double on 10 and 11") << ", "
+        << (o.DoubleAfterSplit ? "DAS" : "no DAS") << ", "
+        << (o.ResplitAllowed ? "re-split" : "no re-split") << ", "
+        << (o.SurrenderAllowed ? "surrender" : "no surrender") << ", "
+        << (o.BetTwoHands ? "two hands" : "one hand") << ", "
+        << (advanced ? "advanced" : "default") << " strategy"
+        << (o.SingleStrategyView ? ", single-strategy view" : "");
+    return out.str();
+}
+
+std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r) {
+    std::ostringstream out;
+    out << std::setprecision(17);
+    const OptionsRecord& o = q.Rules;
+    out << "{\n  \"rules\": {\"Decks\": " << o.Decks << ", \"Penetration\": " << o.Penetration
+        << ", \"TableMinimum\": " << o.TableMinimum
+        << ", \"DealerHitsSoft17\": " << YesNo(o.DealerHitsSoft17)
+        << ", \"SurrenderAllowed\": " << YesNo(o.SurrenderAllowed)
+        << ", \"DoubleAnyHand\": " << YesNo(o.DoubleAnyHand)
+        << ", \"DoubleAfterSplit\": " << YesNo(o.DoubleAfterSplit)
+        << ", \"ResplitAllowed\": " << YesNo(o.ResplitAllowed)
+        << ", \"BetTwoHands\": " << YesNo(o.BetTwoHands)
+        << ", \"SingleStrategyView\": " << YesNo(o.SingleStrategyView) << "},\n";
+    out << "  \"seed\": " << q.Seed << ",\n  \"threads\": " << q.Threads << ",\n";
+    out << "  \"rounds\": " << r.Rounds << ",\n  \"HourBlocks\": " << r.HourBlocks << ",\n";
+    out << "  \"seconds\": " << r.Seconds << ",\n  \"rounds_per_second\": " << r.RoundsPerSecond()
+        << ",\n";
+    out << "  \"strategies\": [\n";
+    for (int i = 1; i <= 4; ++i) {
+        const Statistics& s = r.Stats[static_cast<size_t>(i)];
+        out << "    {\"name\": \"" << kStrategyNames[i] << "\", \"HandsPlayed\": " << s.HandsPlayed
+            << ", \"TotalStaked\": " << s.TotalStaked << ", \"TotalNet\": " << s.TotalNet
+            << ", \"Wins\": " << s.Wins << ", \"LossUnits\": " << s.LossUnits
+            << ", \"Splits\": " << s.Splits << ", \"Doubles\": " << s.Doubles
+            << ", \"Blackjacks\": " << s.Blackjacks << ", \"BankrollsWon\": " << s.BankrollsWon
+            << ", \"BankrollsLost\": " << s.BankrollsLost << ",\n     \"HourHistogram\": ";
+        JsonArray(out, s.HourHistogram);
+        out << ",\n     \"ResultByCount\": ";
+        JsonArray(out, s.ResultByCount);
+        out << ",\n     \"StakeByCount\": ";
+        JsonArray(out, s.StakeByCount);
+        out << "}" << (i < 4 ? "," : "") << "\n";
+    }
+    out << "  ]\n}\n";
+    return out.str();
+}
+
+}  // namespace velmora

@@ -1,0 +1,20 @@
+#pragma once
+// What the headless tool prints besides the results grid: the statistics as JSON
+// and the signature of a run (a hash that changes whenever a result changes).
+
+#include <cstdint>
+#include <string>
+
+#include "analysis/analysis_runner.h"
+
+namespace velmora {
+
+std::string AnalysisJson(const AnalysisRequest& request, const AnalysisResult& result);
+
+// FNV-1a over every statistic of the four strategies and the block count.
+uint64_t StatisticsSignature(const AnalysisResult& result);
+
+// One line naming the rules: "2 decks, 3/4 dealt, $25 table, S17, ...".
+std::string RulesLine(const OptionsRecord& rules, bool advanced);
+
+}  // namespace velmora

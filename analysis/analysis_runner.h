@@ -1,0 +1,47 @@
+#pragma once
+// Runs the Betting and Rules Analysis without any window: one game per thread on
+// the headless host, each with its own stream of the seed, their statistics summed.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "engine/options.h"
+#include "engine/statistics.h"
+#include "strategy/strategy_table.h"
+
+namespace velmora {
+
+struct AnalysisRequest {
+    OptionsRecord Rules;      // casino rules and preferences (HideBettingIntro is forced on)
+    StrategyTable Strategy;   // the playing strategy
+    uint64_t Rounds = 0;      // rounds to play (rounded up to whole blocks of 100); 0 = by time
+    double Seconds = 0;       // used when Rounds is 0
+    int Threads = 1;
+    uint64_t Seed = 0;
+};
+
+struct AnalysisResult {
+    std::array<Statistics, 5> Stats{};  // [1..4] by betting strategy
+    uint32_t HourBlocks = 0;
+    uint64_t Rounds = 0;
+    double Seconds = 0;     // wall-clock time of the whole run
+    double CpuSeconds = 0;  // processor time of the playing threads, summed
+    double RoundsPerSecond() const { return Seconds > 0 ? Rounds / Seconds : 0; }
+    // Rounds per second of processor time of one thread: the figure that does not
+    // depend on what else the machine is doing.
+    double RoundsPerCpuSecond() const { return CpuSeconds > 0 ? Rounds / CpuSeconds : 0; }
+};
+
+// Progress seen from another thread while the analysis runs: rounds played so far.
+using ProgressFn = std::function<void(uint64_t roundsDone, double secondsElapsed)>;
+
+// Plays the analysis. `progress`, when given, is called about twice a second from
+// the calling thread while the worker threads play.
+AnalysisResult RunAnalysis(const AnalysisRequest& request, const ProgressFn& progress = {});
+
+// The blocks of 100 rounds thread t of n plays when `blocks` are shared out.
+uint64_t BlocksForThread(uint64_t blocks, int thread, int threads);
+
+}  // namespace velmora

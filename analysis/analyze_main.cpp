@@ -1,0 +1,88 @@
+// velmora-analyze: the Betting and Rules Analysis without a window.
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "analysis/analysis_report.h"
+#include "analysis/analysis_runner.h"
+#include "analysis/analyze_options.h"
+#include "engine/headless_host.h"
+
+using namespace velmora;
+
+namespace {
+
+uint64_t ClockSeed() {
+    return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+void PrintProgress(uint64_t rounds, double seconds, const AnalysisRequest& q) {
+    if (seconds < 1.0) return;
+    const double rate = rounds / seconds;
+    double left = 0;
+    if (q.Rounds > 0 && rate > 0)
+        left = (static_cast<double>(q.Rounds) - static_cast<double>(rounds)) / rate;
+    else if (q.Rounds == 0)
+        left = q.Seconds - seconds;
+    std::fprintf(stderr, "\r%llu rounds, %.2f million rounds/s, %.0f s left   ",
+                 static_cast<unsigned long long>(rounds), rate / 1e6, left < 0 ? 0 : left);
+    std::fflush(stderr);
+}
+
+int RunBench() {
+    const AnalysisRequest q = BenchRequest();
+    const AnalysisResult r = RunAnalysis(q);
+    std::printf("bench: %s\n", RulesLine(q.Rules, false).c_str());
+    std::printf("rounds: %llu in %.3f s, 1 thread\n", static_cast<unsigned long long>(r.Rounds),
+                r.Seconds);
+    std::printf("rounds per second of processor time: %.0f\n", r.RoundsPerCpuSecond());
+    std::printf("rounds per second: %.0f\n", r.RoundsPerSecond());
+    std::printf("signature: %016llx\n", static_cast<unsigned long long>(StatisticsSignature(r)));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    ParseResult parsed = ParseAnalyzeArguments(args, cores, ClockSeed());
+    if (!parsed.Options) {
+        std::fprintf(stderr, "velmora-analyze: %s\n", parsed.Error.c_str());
+        return 2;
+    }
+    AnalyzeOptions& o = *parsed.Options;
+    if (o.Help) {
+        std::fputs(AnalyzeUsage(), stdout);
+        return 0;
+    }
+    if (o.Bench) return RunBench();
+
+    AnalysisRequest& q = o.Request;
+    if (o.Advanced)
+        SetStrategyToAdvanced(q.Strategy, q.Rules.SurrenderAllowed);
+    else
+        ResetStrategyToDefault(q.Strategy);
+
+    bool printedProgress = false;
+    const AnalysisResult r = RunAnalysis(q, [&](uint64_t rounds, double seconds) {
+        PrintProgress(rounds, seconds, q);
+        printedProgress = printedProgress || seconds >= 1.0;
+    });
+    if (printedProgress) std::fputs("\n", stderr);
+
+    if (o.Json) {
+        std::fputs(AnalysisJson(q, r).c_str(), stdout);
+        return 0;
+    }
+    std::printf("%s\n", RulesLine(q.Rules, o.Advanced).c_str());
+    std::printf("%llu rounds in %.2f s on %d thread%s (%.2f million rounds/s), seed %llu\n\n",
+                static_cast<unsigned long long>(r.Rounds), r.Seconds, q.Threads,
+                q.Threads == 1 ? "" : "s", r.RoundsPerSecond() / 1e6,
+                static_cast<unsigned long long>(q.Seed));
+    return 0;
+}

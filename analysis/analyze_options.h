@@ -1,0 +1,39 @@
+#pragma once
+// The command line of the headless analysis tool, parsed into a request. Bad or
+// out-of-range arguments come back as a readable message, never as a crash.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_runner.h"
+
+namespace velmora {
+
+struct AnalyzeOptions {
+    AnalysisRequest Request;
+    bool Json = false;
+    bool Bench = false;
+    bool Help = false;
+    bool SeedGiven = false;
+    bool Advanced = false;
+    std::string OptionsFile;  // --options FILE: rules and strategy from an options file
+};
+
+struct ParseResult {
+    std::optional<AnalyzeOptions> Options;
+    std::string Error;  // set when Options is empty
+};
+
+// Defaults: the rules of a fresh options file, the default strategy, 5 seconds,
+// every core, a seed from the clock.
+ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defaultThreads,
+                                  uint64_t clockSeed);
+
+// The fixed workload of --bench: 2 decks dealt to 3/4, dealer stands on soft 17,
+// double on any hand and after a split, re-split, no surrender, one hand a round.
+AnalysisRequest BenchRequest();
+
+const char* AnalyzeUsage();
+
+}  // namespace velmora

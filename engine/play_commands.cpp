@@ -1,0 +1,23 @@
+#include "engine/play_commands.h"
+
+#include "engine/game.h"
+
+namespace velmora {
+
+void ChoosePlayCommand(Game& g, PlayCommand command) {
+    switch (command) {
+        case PlayCommand::Stand:
+            if (IsPlayerHand(g.ActiveHand)) g.Hand(g.ActiveHand).Finished = true;
+            g.PlayerAction = kStand;
+            break;
+        case PlayCommand::Hit: g.PlayerAction = kHit; break;
+        case PlayCommand::Double: g.PlayerAction = kDouble; break;
+        case PlayCommand::Split: g.PlayerAction = kSplit; break;
+        case PlayCommand::Surrender: g.PlayerAction = kSurrender; break;
+        case PlayCommand::Hint: g.PlayerAction = kHint; return;  // the wait goes on
+        case PlayCommand::Bet: return;  // the table confirms its bet itself
+    }
+    g.host.HidePlayCommands();
+}
+
+}  // namespace velmora

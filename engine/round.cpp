@@ -1,0 +1,296 @@
+#include "engine/round.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/betting.h"
+#include "engine/game.h"
+#include "engine/player_turn.h"
+#include "engine/run_loop.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kPlayOrder[] = {2, 1, 4, 3};
+constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play Again?";
+
+// Strategy 3 books by the ace-five count, the others by the conventional count.
+int CountFor(const Game& g, int strategy) {
+    return strategy == 3 && !g.Options.SingleStrategyView ? g.AceFiveIndex : g.CountIndex;
+}
+
+// The player's bet in table play: the practice chip, the table minimum when the
+// player always bets it, or a wait until the table hands over a bet.
+void TakePlayersBet(Game& g) {
+    TableDisplay* table = g.ShownTable();
+    const uint16_t minimum = g.Options.TableMinimum;
+    if (g.PracticeDeckMode) {
+        table->ClearTable();
+        if (table->ChipsOnSpot(1) <= 0) table->PlaceBetChip(1, minimum);
+        return;
+    }
+    if (g.Options.AlwaysBetMinimum) {
+        table->PrepareBetting();
+        const uint16_t stake =
+            g.Options.BetTwoHands && minimum == 5 ? static_cast<uint16_t>(2 * minimum) : minimum;
+        g.Hand(1).NextStake = stake;
+        g.Hand(1).StakeByStrategy[1] = stake;
+        table->ClearTable();
+        table->PlaceBetChip(1, stake);
+        if (g.TwoHandsThisRound) {  // still the previous round's
+            g.Hand(3).StakeByStrategy[1] = stake;
+            table->PlaceBetChip(3, stake);
+        }
+        return;
+    }
+    g.BetAmount = 0;
+    table->PrepareBetting();
+    while (g.BetAmount == 0 && !g.StopRequested) g.host.ProcessEvents();
+    table = g.ShownTable();
+    if (g.StopRequested || !table) return;
+    g.Hand(1).NextStake = g.BetAmount;
+    g.Hand(1).StakeByStrategy[1] = g.BetAmount;
+    if (table->ChipsOnSpot(3) > 0) g.Hand(3).StakeByStrategy[1] = g.BetAmount;
+    table->HideBetPanels();
+    table->ClearTable();
+    table->TakeMovingChipFromFirstSpot();
+    table->ShowBankroll();
+}
+
+// Stakes at the table. Returns false when the run is to stop.
+bool TableStakes(Game& g) {
+    TableDisplay* table = g.ShownTable();
+    const uint16_t minimum = g.Options.TableMinimum;
+    if (g.Bankroll + table->ChipsOnSpot(1) < minimum) {
+        if (!g.host.AskYesNo(kGameOverQuestion)) {
+            g.StopRequested = true;
+            return false;
+        }
+        if (!(table = g.ShownTable())) return false;
+        table->ClearTable();
+        NewBankroll(g);
+    }
+    if (g.SimulationMode) {
+        table->ClearTable();
+        g.TwoHandsThisRound = g.Options.BetTwoHands;
+        if (g.Bankroll < minimum) {
+            g.StopRequested = true;
+            return false;
+        }
+        if (g.TwoHandsThisRound) {
+            g.Hand(1).NextStake = static_cast<uint16_t>(2 * minimum);
+            PlaceStakes(g, 3);
+            table->PlaceBetChip(1, g.Hand(1).NextStake);
+            table->PlaceBetChip(3, g.Hand(1).NextStake);
+        } else {
+            g.Hand(1).NextStake = minimum;
+        }
+        PlaceStakes(g, 1);
+        g.CurrentBet = g.Hand(1).NextStake;
+        if (table->ChipsOnSpot(1) <= 0) table->PlaceBetChip(1, g.Hand(1).NextStake);
+        table->ShowBankroll();
+        return true;
+    }
+    g.host.ShowPlayCommand(PlayCommand::Bet, true);
+    g.BettingOpen = true;
+    table->ShowBetBoxes(g.Options.BetTwoHands);
+    TakePlayersBet(g);
+    if ((table = g.ShownTable())) {
+        g.CurrentBet = g.BetAmount;
+        g.TwoHandsThisRound = table->ChipsOnSpot(3) > 0;
+        g.BettingOpen = false;
+        g.host.ShowPlayCommand(PlayCommand::Bet, false);
+    }
+    return !g.StopRequested;
+}
+
+// Stakes of the analysis: the four betting strategies on hand 1, and on hand 3 too
+// when two hands are bet.
+void AnalysisStakes(Game& g) {
+    g.TwoHandsThisRound = g.Options.BetTwoHands;
+    ChooseStakes(g);
+    // In the single-strategy view a negative count places no stake at all: the round
+    // is dealt but not played.
+    if (g.Options.SingleStrategyView && g.CountIndex < 0) return;
+    if (g.TwoHandsThisRound) PlaceStakes(g, 3);
+    PlaceStakes(g, 1);
+}
+
+void FinishDeal(Game& g, int h) {
+    THand& hand = g.Hand(h);
+    hand.Unsplit = true;
+    hand.Finished = false;
+    hand.Blackjack = hand.Total == 21;
+}
+
+}  // namespace
+
+void StartRound(Game& g) {
+    if (g.StopRequested) return;
+    if (NeedsReshuffle(g)) Reshuffle(g);
+    g.RoundsInBatch += 1;
+    ResetRound(g);
+    g.ActiveHand = 1;
+    g.CountIndex = std::clamp(g.RunningCount, kMinCountIndex, kMaxCountIndex);
+    g.AceFiveIndex = std::clamp(g.AceFiveCount, kMinCountIndex, kMaxCountIndex);
+    if (g.ShownTable())
+        TableStakes(g);
+    else
+        AnalysisStakes(g);
+}
+
+void PlaceStakes(Game& g, int h) {
+    if (!IsPlayerHand(h)) return;
+    THand& hand = g.Hand(h);
+    hand.Finished = false;
+    if (g.Options.SingleStrategyView) {
+        const uint16_t s = g.Hand(4).NextStake;
+        hand.StakeByStrategy[4] = s;
+        g.StatsOf(4).TotalStaked += s;
+        g.StatsOf(4).HandsPlayed += 1;
+        return;
+    }
+    for (int i = 1; i <= kStrategyCount; ++i) {
+        const uint16_t s = g.Hand(i).NextStake;
+        if (s == 0) continue;
+        hand.StakeByStrategy[static_cast<size_t>(i)] = s;
+        Statistics& stats = g.StatsOf(i);
+        stats.TotalStaked += s;
+        stats.HandsPlayed += 1;
+        stats.StakeAt(CountFor(g, i)) += s;
+    }
+}
+
+void DealToHand(Game& g, int h) {
+    if (!IsHandIndex(h) || g.StopRequested || !g.ShoeBuilt) return;
+    THand& hand = g.Hand(h);
+    const bool bust = AddCard(hand, DrawCard(g));
+    if (TableDisplay* table = g.ShownTable()) {
+        TCard& card = hand.Cards[hand.NumCards];
+        card.PositionCode = static_cast<uint16_t>(10 * h + hand.NumCards);
+        table->DealCard(card);
+        g.host.ProcessEvents();
+    }
+    if (bust) {
+        if (h > 0) {
+            RecordResult(g, h, -1);
+        } else {
+            hand.Total = 0;
+            g.PlayerAction = kStand;  // ends the dealer's drawing
+        }
+    }
+    g.CardsDealt += 1;
+}
+
+void DealInitialCards(Game& g) {
+    const bool two = g.TwoHandsThisRound;
+    DealToHand(g, 1);
+    if (two) DealToHand(g, 3);
+    DealToHand(g, kDealer);
+    DealToHand(g, 1);
+    FinishDeal(g, 1);
+    if (two) {
+        DealToHand(g, 3);
+        FinishDeal(g, 3);
+    } else {
+        g.Hand(3).Blackjack = false;
+    }
+    DealToHand(g, kDealer);
+    g.Hands[kDealer].Blackjack = g.Hands[kDealer].Total == 21;
+}
+
+void PlayRound(Game& g) {
+    StartRound(g);
+    if (g.StopRequested) return;
+    DealInitialCards(g);
+    if (TableDisplay* table = g.ShownTable()) table->ShowPointer(1);
+    const bool dealtOnly = g.Options.SingleStrategyView && g.Hand(1).StakeByStrategy[4] == 0;
+    if (!dealtOnly) {
+        PlayerTurns(g);
+        if (!g.StopRequested && !g.PracticeDeckMode) {
+            if (TableDisplay* table = g.ShownTable()) table->FlipHoleCard();
+            if (!g.Hands[kDealer].Finished) {
+                DealerPlays(g);
+                for (int h : kPlayOrder) SettleHand(g, h);
+            }
+            if (TableDisplay* table = g.ShownTable()) {
+                if (g.SimulationMode) table->Delay(g.FlashTime);
+                if ((table = g.ShownTable())) table->ReturnBets();
+            }
+        }
+    }
+    g.host.ProcessEvents();
+}
+
+void DealerPlays(Game& g) {
+    THand& dealer = g.Hands[kDealer];
+    g.PlayerAction = kNoAction;
+    do {
+        const int t = dealer.Total;
+        if (t > 17) {
+            g.PlayerAction = kStand;
+        } else if (t < 17 || (g.Options.DealerHitsSoft17 && dealer.SoftAce > 0)) {
+            DealToHand(g, kDealer);
+        } else {
+            g.PlayerAction = kStand;
+        }
+        if (TableDisplay* table = g.ShownTable()) {
+            table->ShowLabel(kDealer, std::to_string(dealer.Total));
+            table->Delay(10);
+        }
+        // A stop (or a lost shoe) means no card can be dealt any more: without this
+        // the dealer would wait for a card forever.
+    } while (g.PlayerAction != kStand && !g.StopRequested && g.ShoeBuilt);
+}
+
+void SettleHand(Game& g, int h) {
+    if (!IsPlayerHand(h)) return;
+    const int total = g.Hand(h).Total;
+    if (total == 0) return;
+    const int dealer = g.Hands[kDealer].Total;
+    if (total < dealer) {
+        RecordResult(g, h, -1);
+    } else if (total > dealer) {
+        RecordResult(g, h, +1);
+    } else if (TableDisplay* table = g.ShownTable()) {
+        table->ShowLabel(h, "PUSH");
+    }
+}
+
+void RecordResult(Game& g, int h, double r) {
+    if (!IsPlayerHand(h)) return;
+    THand& hand = g.Hand(h);
+    if (g.ActiveHand > 0) {
+        hand.Total = 0;
+        hand.Finished = true;
+        NextHand(g);
+    }
+    const bool single = g.Options.SingleStrategyView;
+    for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {
+        const uint16_t s = hand.StakeByStrategy[static_cast<size_t>(i)];
+        if (s == 0) continue;
+        Statistics& stats = g.StatsOf(i);
+        const double amount = r * s;
+        stats.HourNet += amount;
+        if (amount > 0)
+            stats.Wins += 1;
+        else
+            stats.LossUnits += -r;
+        stats.ResultAt(CountFor(g, i)) += amount;
+    }
+    if (TableDisplay* table = g.ShownTable()) table->ShowSettlement(h, r);
+}
+
+void NextHand(Game& g) {
+    g.ActiveHand = 0;
+    for (int h : kPlayOrder) {
+        if (!g.Hand(h).Finished) {
+            g.ActiveHand = static_cast<uint16_t>(h);
+            break;
+        }
+    }
+    if (TableDisplay* table = g.ShownTable()) table->ShowPointer(g.ActiveHand);
+}
+
+}  // namespace velmora
