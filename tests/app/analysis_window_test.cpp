@@ -74,7 +74,8 @@ private slots:
         QCOMPARE(firstLabels.at(2), QString("            +9 >"));
         QCOMPARE(firstLabels.at(3), QString(" Run Time"));
         bool isNumber = false;
-        QVERIFY2(totalHands.trimmed().remove(',').toLongLong(&isNumber) >= 400 && isNumber,
+        // The grid shows the hands of the blocks before its last redraw (one a second).
+        QVERIFY2(totalHands.trimmed().remove(',').toLongLong(&isNumber) >= 100 && isNumber,
                  qPrintable(totalHands));
         QVERIFY2(QRegularExpression("^\\d+:\\d\\d:\\d\\d$").match(runTime).hasMatch(),
                  qPrintable(runTime));
@@ -193,7 +194,7 @@ private slots:
             titleCell = CellText(results, 2, 0);
             return true;
         });
-        QCOMPARE(titleCell, QString("\"MYGAME \""));
+        QCOMPARE(titleCell, QString("\" MYGAME \""));
         QCOMPARE(QFile("MYGAME.VLM").size(), 9748);
         // The reset at the end of the run forgets the name.
         QVERIFY(app.game().GameFileName.empty());
