@@ -52,7 +52,7 @@ BenchmarkResult RunAnalysisBenchmark(TMainForm& form, double seconds) {
         sinceProbe.restart();
     });
 
-    QTimer::singleShot(qRound(seconds * 1000), [&] {
+    QTimer::singleShot(qRound(seconds * 1000), Qt::PreciseTimer, [&] {
         result.Seconds = clock.nsecsElapsed() / 1e9;
         result.Rounds = RoundsPlayed(game);
         result.EventPasses = form.Host().EventPasses() - passesAtStart;

@@ -20,6 +20,7 @@ QString ToQString(std::string_view text) {
 QtHost::QtHost(DialogService& dialogs, HostWindows& windows, TFileCtrls& picker)
     : dialogs_(dialogs), windows_(windows), picker_(picker) {
     sinceEvents_.start();
+    steady_.start();
 }
 
 void QtHost::ProcessEvents() {
@@ -38,8 +39,14 @@ void QtHost::ProcessEventsNow() {
 }
 
 TimeOfDay QtHost::Now() {
-    const QTime t = QTime::currentTime();
-    return TimeOfDay{t.hour(), t.minute(), t.second(), t.msec()};
+    constexpr qint64 kMsPerDay = 24LL * 60 * 60 * 1000;
+    const qint64 steady = steady_.elapsed();
+    if (wallReadAt_ < 0 || steady - wallReadAt_ >= kWallClockReadMs) {
+        wallMsOfDay_ = QTime::currentTime().msecsSinceStartOfDay();
+        wallReadAt_ = steady;
+    }
+    const qint64 ms = (wallMsOfDay_ + steady - wallReadAt_) % kMsPerDay;
+    return TimeOfDay{int(ms / 3600000), int(ms / 60000 % 60), int(ms / 1000 % 60), int(ms % 1000)};
 }
 
 void QtHost::ShowMessage(std::string_view text) { dialogs_.Message(ToQString(text)); }

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 #include <QtEndian>
 
@@ -70,6 +71,28 @@ private slots:
         // Every pass but the first needs kEventIntervalMs since the one before.
         QVERIFY(host.EventPasses() <= ms / QtHost::kEventIntervalMs + 1);
         QVERIFY(calls > 100 * host.EventPasses());
+    }
+
+    void TheTimeOfDayFollowsTheWallClock() {
+        ScriptedDialogs dialogs;
+        NoWindows windows;
+        TFileCtrls picker(dialogs);
+        QtHost host(dialogs, windows, picker);
+        auto ms = [](const TimeOfDay& t) {
+            return ((t.Hour * 60LL + t.Minute) * 60 + t.Second) * 1000 + t.Millisecond;
+        };
+        for (int i = 0; i < 3; ++i) {
+            const long long wall = QTime::currentTime().msecsSinceStartOfDay();
+            const long long ours = ms(host.Now());
+            // Near midnight the two may sit on either side of it.
+            if (wall > 1000 && wall < 86399000) QVERIFY2(std::llabs(ours - wall) <= 20,
+                                                          qPrintable(QString::number(ours - wall)));
+            QTest::qWait(600);  // the second pass counts on from a reading, the third reads again
+        }
+        const long long a = ms(host.Now());
+        QTest::qWait(30);
+        const long long b = ms(host.Now());
+        QVERIFY(b - a >= 25 || b < a /* midnight */);
     }
 
     void BoxesAndWindowsGoWhereTheyBelong() {
