@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -10,7 +11,11 @@
 #include "analysis/analysis_report.h"
 #include "analysis/analysis_runner.h"
 #include "analysis/analyze_options.h"
+#include "analysis/grid_text.h"
+#include "engine/game.h"
 #include "engine/headless_host.h"
+#include "io/atomic_file.h"
+#include "io/options_file.h"
 
 using namespace velmora;
 
@@ -31,6 +36,44 @@ void PrintProgress(uint64_t rounds, double seconds, const AnalysisRequest& q) {
     std::fprintf(stderr, "\r%llu rounds, %.2f million rounds/s, %.0f s left   ",
                  static_cast<unsigned long long>(rounds), rate / 1e6, left < 0 ? 0 : left);
     std::fflush(stderr);
+}
+
+// The summed statistics in a game of their own, so the results grid code that
+// draws the window prints them too.
+std::string ResultsText(const AnalysisRequest& q, const AnalysisResult& r) {
+    HeadlessHost host;
+    Game game(host);
+    game.Options = q.Rules;
+    game.TwoHandsThisRound = q.Rules.BetTwoHands;
+    game.HourBlocks = r.HourBlocks;
+    const auto seconds = static_cast<long>(r.Seconds);
+    game.PlayHours = static_cast<uint16_t>(seconds / 3600);
+    game.PlayMinutes = static_cast<uint16_t>(seconds / 60 % 60);
+    game.PlaySeconds = static_cast<uint16_t>(seconds % 60);
+    for (int i = 1; i <= 4; ++i) game.StatsOf(i) = r.Stats[static_cast<size_t>(i)];
+    return RenderAllFormats(game);
+}
+
+// The rules and strategy of an options file. A file that cannot be read whole is
+// an error; one of another version gives the defaults, as at the program's start.
+std::optional<std::string> LoadOptionsFile(const std::string& path, OptionsRecord& rules,
+                                           StrategyTable& strategy, bool& foreign) {
+    const FilePrefix file = ReadFilePrefix(path, kOptionsRecordSize);
+    switch (file.status) {
+        case FilePrefix::Status::Complete: break;
+        case FilePrefix::Status::Short:
+            return path + " is not an options file: it holds " +
+                   std::to_string(file.bytes.size()) + " of " +
+                   std::to_string(kOptionsRecordSize) + " bytes";
+        default: return path + ": " + file.error;
+    }
+    HeadlessHost host;
+    Game game(host);
+    ApplyOptionsFile(game, file.bytes);
+    foreign = !(game.Options.VersionTag == kVersionTag);
+    rules = game.Options;
+    strategy = game.Strategy;
+    return std::nullopt;
 }
 
 int RunBench() {
@@ -55,6 +98,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora-analyze: %s\n", parsed.Error.c_str());
         return 2;
     }
+    if (!parsed.Options->OptionsFile.empty()) {
+        OptionsRecord rules;
+        StrategyTable strategy;
+        bool foreign = false;
+        if (auto error = LoadOptionsFile(parsed.Options->OptionsFile, rules, strategy, foreign)) {
+            std::fprintf(stderr, "velmora-analyze: %s\n", error->c_str());
+            return 2;
+        }
+        if (foreign)
+            std::fprintf(stderr, "velmora-analyze: %s is of another version: default rules\n",
+                         parsed.Options->OptionsFile.c_str());
+        // The file's rules are the base; flags on the command line change them.
+        parsed = ParseAnalyzeArguments(args, cores, ClockSeed(), &rules);
+        parsed.Options->Request.Strategy = strategy;
+    } else if (parsed.Options && !parsed.Options->Help && !parsed.Options->Bench) {
+        ResetStrategyToDefault(parsed.Options->Request.Strategy);
+    }
     AnalyzeOptions& o = *parsed.Options;
     if (o.Help) {
         std::fputs(AnalyzeUsage(), stdout);
@@ -63,10 +123,7 @@ int main(int argc, char** argv) {
     if (o.Bench) return RunBench();
 
     AnalysisRequest& q = o.Request;
-    if (o.Advanced)
-        SetStrategyToAdvanced(q.Strategy, q.Rules.SurrenderAllowed);
-    else
-        ResetStrategyToDefault(q.Strategy);
+    if (o.Advanced) SetStrategyToAdvanced(q.Strategy, q.Rules.SurrenderAllowed);
 
     bool printedProgress = false;
     const AnalysisResult r = RunAnalysis(q, [&](uint64_t rounds, double seconds) {
@@ -84,5 +141,6 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(r.Rounds), r.Seconds, q.Threads,
                 q.Threads == 1 ? "" : "s", r.RoundsPerSecond() / 1e6,
                 static_cast<unsigned long long>(q.Seed));
+    std::fputs(ResultsText(q, r).c_str(), stdout);
     return 0;
 }

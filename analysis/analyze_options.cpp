@@ -93,10 +93,13 @@ const char* AnalyzeUsage() {
 }
 
 ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defaultThreads,
-                                  uint64_t clockSeed) {
+                                  uint64_t clockSeed, const OptionsRecord* base) {
     ParseResult result;
     AnalyzeOptions o;
-    ApplyDefaultOptions(o.Request.Rules);
+    if (base)
+        o.Request.Rules = *base;
+    else
+        ApplyDefaultOptions(o.Request.Rules);
     o.Request.Rules.SingleStrategyView = false;
     o.Request.Seconds = 5;
     o.Request.Threads = defaultThreads < 1 ? 1 : defaultThreads;

@@ -25,10 +25,10 @@ struct ParseResult {
     std::string Error;  // set when Options is empty
 };
 
-// Defaults: the rules of a fresh options file, the default strategy, 5 seconds,
-// every core, a seed from the clock.
+// Defaults: the rules of `base` (a fresh options file when not given), 5 seconds,
+// every core, a seed from the clock. Rule flags change the base rules.
 ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defaultThreads,
-                                  uint64_t clockSeed);
+                                  uint64_t clockSeed, const OptionsRecord* base = nullptr);
 
 // The fixed workload of --bench: 2 decks dealt to 3/4, dealer stands on soft 17,
 // double on any hand and after a split, re-split, no surrender, one hand a round.

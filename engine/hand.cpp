@@ -1,6 +1,7 @@
 #include "engine/hand.h"
 
 #include <cassert>
+#include <cstring>
 
 namespace velmora {
 
@@ -17,7 +18,7 @@ bool AddCard(THand& hand, const TCard& card) {
         return false;
     }
     hand.NumCards += 1;
-    hand.Cards[hand.NumCards] = card;
+    std::memcpy(static_cast<void*>(&hand.Cards[hand.NumCards]), &card, sizeof card);  // one 8-byte word
     // An ace counts 11 unless the hand already has a soft ace, then 1. Written
     // without branches: the cards are random, so branches here would mispredict.
     const bool ace = card.Value == 11;

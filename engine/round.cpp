@@ -162,24 +162,34 @@ void PlaceStakes(Game& g, int h) {
     }
 }
 
+namespace {
+
+// The table side of a deal, kept out of the analysis's hot path.
+[[gnu::noinline]] void ShowDealtCard(Game& g, int h) {
+    THand& hand = g.Hand(h);
+    TCard& card = hand.Cards[hand.NumCards];
+    card.PositionCode = static_cast<uint16_t>(10 * h + hand.NumCards);
+    g.Table->DealCard(card);
+    g.host.ProcessEvents();
+}
+
+[[gnu::noinline]] void Bust(Game& g, int h) {
+    if (h > 0) {
+        RecordResult(g, h, -1);
+    } else {
+        g.Hands[kDealer].Total = 0;
+        g.PlayerAction = kStand;  // ends the dealer's drawing
+    }
+}
+
+}  // namespace
+
 void DealToHand(Game& g, int h) {
     if (!IsHandIndex(h) || g.StopRequested || !g.ShoeBuilt) return;
-    THand& hand = g.Hand(h);
-    const bool bust = AddCard(hand, DrawCard(g));
-    if (TableDisplay* table = g.ShownTable()) {
-        TCard& card = hand.Cards[hand.NumCards];
-        card.PositionCode = static_cast<uint16_t>(10 * h + hand.NumCards);
-        table->DealCard(card);
-        g.host.ProcessEvents();
-    }
-    if (bust) {
-        if (h > 0) {
-            RecordResult(g, h, -1);
-        } else {
-            hand.Total = 0;
-            g.PlayerAction = kStand;  // ends the dealer's drawing
-        }
-    }
+    const bool bust = AddCard(g.Hand(h), DrawCard(g));
+    if (g.TableShown && g.Table) [[unlikely]]
+        ShowDealtCard(g, h);
+    if (bust) Bust(g, h);
     g.CardsDealt += 1;
 }
 

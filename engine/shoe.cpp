@@ -1,6 +1,7 @@
 #include "engine/shoe.h"
 
 #include <cassert>
+#include <cstring>
 #include <utility>
 
 #include "engine/game.h"
@@ -67,14 +68,17 @@ void KeyAndSort(Game& g) {
 // The analysis shuffles as it deals: each card drawn is chosen at random among
 // those not dealt yet (Fisher-Yates, one step per card). That deals exactly as a
 // shuffled shoe would, but only the cards actually dealt before the cut cost work.
-// Only the cards move; the sort keys play no part in the analysis.
-TCard DrawAtRandom(Game& g, size_t i) {
+// Only the cards move; the sort keys play no part in the analysis. The cards are
+// swapped as whole 8-byte words.
+const TCard& DrawAtRandom(Game& g, size_t i) {
     ShoeEntry* shoe = g.Shoe.data();
     const size_t j = i + g.AnalysisRng.Below(static_cast<uint32_t>(g.ShoeSize - i));
-    const TCard card = shoe[j].Card;
-    shoe[j].Card = shoe[i].Card;
-    shoe[i].Card = card;
-    return card;
+    uint64_t drawn, waiting;
+    std::memcpy(&drawn, &shoe[j].Card, sizeof drawn);
+    std::memcpy(&waiting, &shoe[i].Card, sizeof waiting);
+    std::memcpy(static_cast<void*>(&shoe[j].Card), &waiting, sizeof waiting);
+    std::memcpy(static_cast<void*>(&shoe[i].Card), &drawn, sizeof drawn);
+    return shoe[i].Card;
 }
 
 void ResetCounts(Game& g) {
@@ -134,12 +138,12 @@ void Reshuffle(Game& g) {
 
 bool NeedsReshuffle(const Game& g) { return g.CutPoint < g.CardsDealt; }
 
-TCard DrawCard(Game& g) {
+const TCard& DrawCard(Game& g) {
     assert(g.ShoeBuilt && g.ShoeSize > 0);
     if (ShowsShuffle(g) && g.CardsDealt == g.CutPoint) g.Table->MoveCutCard(true);
     if (g.CardsDealt < g.ShoeSize) {
         const size_t i = static_cast<size_t>(g.CardsDealt);
-        const TCard card = g.AnalysisShuffleOn ? DrawAtRandom(g, i) : g.Shoe[i].Card;
+        const TCard& card = g.AnalysisShuffleOn ? DrawAtRandom(g, i) : g.Shoe[i].Card;
         g.RunningCount += card.CountTag;
         g.AceFiveCount += card.AceFiveTag;
         return card;

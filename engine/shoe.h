@@ -33,8 +33,9 @@ void FreeShoe(Game& game);
 void Reshuffle(Game& game);
 // True once the dealing index has passed the cut point; asked only at a round start.
 bool NeedsReshuffle(const Game& game);
-// The next card, with the counts updated. The caller advances CardsDealt.
-TCard DrawCard(Game& game);
+// The next card, with the counts updated. The caller advances CardsDealt. The
+// reference stays valid until the shoe is shuffled or freed.
+const TCard& DrawCard(Game& game);
 
 // Sorts entries [0, count) by TextOrder: an in-place quicksort that takes the middle
 // element of each range as its pivot.

@@ -97,6 +97,10 @@ void ScriptedHost::ShowErrorAt(std::string_view text, int left, int top) {
 
 void ScriptedHost::ShowPlayCommand(PlayCommand command, bool visible) {
     commandLog.push_back(std::string(visible ? "show " : "hide ") + CommandName(command));
+    if (visible)
+        shown.insert(command);
+    else
+        shown.erase(command);
 }
 
 TableDisplay* ScriptedHost::OpenTable() {

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,10 @@ public:
     bool resultsOpen = false;
     int bettingIntros = 0;
     std::vector<std::string> commandLog;  // "show Hit", "hide all", ...
+    std::set<PlayCommand> shown;          // the play commands on the menu bar now
+
+    // A decision is awaited while the Hit command is on the menu bar.
+    bool DecisionAwaited() const { return shown.count(PlayCommand::Hit) > 0; }
 
     void ProcessEvents() override;
     TimeOfDay Now() override { return clock; }
@@ -88,7 +93,10 @@ public:
     void ShowErrorAt(std::string_view text, int left, int top) override;
     void Beep() override { ++beeps; }
     void ShowPlayCommand(PlayCommand command, bool visible) override;
-    void HidePlayCommands() override { commandLog.push_back("hide all"); }
+    void HidePlayCommands() override {
+        commandLog.push_back("hide all");
+        shown.clear();
+    }
     TableDisplay* OpenTable() override;
     void CloseTable() override { tableOpen = false; }
     ResultsDisplay* OpenResults() override;

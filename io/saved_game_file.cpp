@@ -1,0 +1,168 @@
+#include "io/saved_game_file.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+
+#include "io/atomic_file.h"
+#include "io/byte_io.h"
+#include "io/options_file.h"
+#include "io/statistics_block.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr uint32_t kMaxPlayHours = 0xFFFF;
+
+std::filesystem::path GamePath(const Game& game, const std::filesystem::path& folder) {
+    return folder / game.GameFileName;
+}
+
+// Save and Save As write the same record the same way. The player must never
+// believe a game is saved when it is not, so a failure is always told.
+void WriteGame(Game& game, const std::filesystem::path& folder) {
+    const SavedGameBytes bytes = EncodeSavedGame(BuildSavedGame(game));
+    if (auto error = WriteFileAtomically(GamePath(game, folder), bytes))
+        game.host.ShowMessage("SORRY ... Game NOT Saved!\n" + game.GameFileName + ": " + *error);
+}
+
+void CarryPlayTime(SavedGameRecord& r) {
+    uint32_t minutes = r.PlayMinutes + r.PlaySeconds / 60u;
+    const uint32_t hours = std::min(r.PlayHours + minutes / 60u, kMaxPlayHours);
+    r.PlaySeconds = static_cast<uint16_t>(r.PlaySeconds % 60u);
+    r.PlayMinutes = static_cast<uint16_t>(minutes % 60u);
+    r.PlayHours = static_cast<uint16_t>(hours);
+}
+
+}  // namespace
+
+SavedGameRecord BuildSavedGame(const Game& game) {
+    SavedGameRecord r;
+    r.Options = game.Options;
+    for (size_t i = 0; i < r.Stats.size(); ++i) r.Stats[i] = game.Hands[i].Stats;
+    r.PlayHours = game.PlayHours;
+    r.PlayMinutes = game.PlayMinutes;
+    r.PlaySeconds = game.PlaySeconds;
+    r.Reserved = game.SavedGameReserved;
+    r.HourBlocks = game.HourBlocks;
+    r.Strategy = game.Strategy;
+    return r;
+}
+
+void ApplySavedGame(Game& game, const SavedGameRecord& r) {
+    game.Options = r.Options;
+    for (size_t i = 0; i < r.Stats.size(); ++i) game.Hands[i].Stats = r.Stats[i];
+    game.PlayHours = r.PlayHours;
+    game.PlayMinutes = r.PlayMinutes;
+    game.PlaySeconds = r.PlaySeconds;
+    game.SavedGameReserved = r.Reserved;
+    game.HourBlocks = r.HourBlocks;
+    game.Strategy = r.Strategy;
+}
+
+SavedGameBytes EncodeSavedGame(const SavedGameRecord& r) {
+    SavedGameBytes bytes{};
+    ByteWriter out(bytes);
+    WriteOptions(out, r.Options);
+    for (const Statistics& s : r.Stats) WriteStatistics(out, s);
+    out.U16(r.PlayHours);
+    out.U16(r.PlayMinutes);
+    out.U16(r.PlaySeconds);
+    out.U16(r.Reserved);
+    out.U32(r.HourBlocks);
+    out.Bytes(r.Strategy.Bytes());
+    assert(out.Position() == kSavedGameSize);
+    return bytes;
+}
+
+SavedGameRecord DecodeSavedGame(std::span<const uint8_t, kSavedGameSize> bytes) {
+    ByteReader in(bytes);
+    SavedGameRecord r;
+    r.Options = ReadOptions(in);
+    for (Statistics& s : r.Stats) s = ReadStatistics(in);
+    r.PlayHours = in.U16();
+    r.PlayMinutes = in.U16();
+    r.PlaySeconds = in.U16();
+    r.Reserved = in.U16();
+    r.HourBlocks = in.U32();
+    in.Bytes(r.Strategy.Bytes());
+    assert(in.Position() == kSavedGameSize);
+    return r;
+}
+
+void NormaliseSavedGame(SavedGameRecord& r) {
+    NormaliseOptions(r.Options);
+    NormaliseStrategy(r.Strategy);
+    CarryPlayTime(r);
+}
+
+std::optional<SavedGameRecord> ParseSavedGame(std::span<const uint8_t> bytes) {
+    if (bytes.size() < kSavedGameSize) return std::nullopt;
+    SavedGameRecord r = DecodeSavedGame(bytes.first<kSavedGameSize>());
+    NormaliseSavedGame(r);
+    return r;
+}
+
+std::string NormaliseGameFileName(std::string name) {
+    const size_t cut = name.find_last_of('/');
+    const size_t start = cut == std::string::npos ? 0 : cut + 1;
+    std::transform(name.begin() + static_cast<std::ptrdiff_t>(start), name.end(),
+                   name.begin() + static_cast<std::ptrdiff_t>(start),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (name.find(kGameFileExtension, start) == std::string::npos) name += kGameFileExtension;
+    return name;
+}
+
+bool PickGameFileName(Game& game) {
+    const std::string proposal =
+        game.GameFileName.empty() ? kDefaultGameFileName : game.GameFileName;
+    const std::optional<std::string> picked = game.host.PickFileName(proposal);
+    if (!picked || picked->empty()) return false;
+    game.GameFileName = NormaliseGameFileName(*picked);
+    return true;
+}
+
+void SaveFileClick(Game& game, const std::filesystem::path& folder) {
+    if (game.GameFileName.empty() && !PickGameFileName(game)) return;
+    game.AnalysisTitleRefresh = true;
+    WriteGame(game, folder);
+}
+
+void SaveAs1Click(Game& game, const std::filesystem::path& folder) {
+    if (!PickGameFileName(game)) return;
+    game.AnalysisTitleRefresh = true;
+    WriteGame(game, folder);
+}
+
+void LoadFileClick(Game& game, const std::filesystem::path& folder) {
+    if (!game.TableShown && !game.ResultsWindowOpen) {
+        game.host.ShowMessage(kLoadTooEarlyMessage);
+        return;
+    }
+    if (!PickGameFileName(game)) return;
+    game.AnalysisTitleRefresh = true;
+
+    const FilePrefix read = ReadFilePrefix(GamePath(game, folder), kSavedGameSize);
+    switch (read.status) {
+        case FilePrefix::Status::CannotOpen:
+            if (game.Options.SoundOn) game.host.Beep();
+            game.host.ShowMessage(kFileNotFoundMessage);
+            return;
+        case FilePrefix::Status::ReadError:
+            game.host.ShowMessage("SORRY ... Saved Game NOT Loaded!\n" + game.GameFileName + ": " +
+                                  read.error);
+            return;
+        case FilePrefix::Status::Short:
+            game.host.ShowMessage("SORRY ... Saved Game NOT Loaded!\n" + game.GameFileName +
+                                  " is not a saved game: it holds " +
+                                  std::to_string(read.bytes.size()) + " of " +
+                                  std::to_string(kSavedGameSize) + " bytes.");
+            return;
+        case FilePrefix::Status::Complete:
+            ApplySavedGame(game, *ParseSavedGame(read.bytes));
+            return;
+    }
+}
+
+}  // namespace velmora

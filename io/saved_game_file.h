@@ -1,0 +1,84 @@
+#pragma once
+// Saved games: one record of 9748 bytes that keeps a game for later. Layout,
+// little-endian: the options record 0 (3904 bytes); the statistics blocks of
+// Hands[0..4] at 3904, 4300, 4696, 5092 and 5488 (396 bytes each); PlayHours
+// 5884, PlayMinutes 5886, PlaySeconds 5888 (16 bits each); 2 reserved bytes at
+// 5890; HourBlocks 5892 (32 bits); the live strategy table 5896 (3852 bytes).
+// The bankroll, the chips and a round in progress are not part of it.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "engine/game.h"
+#include "engine/options.h"
+#include "engine/statistics.h"
+#include "strategy/strategy_table.h"
+
+namespace velmora {
+
+inline constexpr size_t kSavedGameSize = 9748;
+// What the picker proposes while the game has no file name yet.
+inline constexpr char kDefaultGameFileName[] = "lastgame.vlm";
+inline constexpr char kGameFileExtension[] = ".VLM";
+
+inline constexpr char kLoadTooEarlyMessage[] = "Load Game File AFTER You Start Playing";
+inline constexpr char kFileNotFoundMessage[] = "ERROR... File Not Found!";
+
+struct SavedGameRecord {
+    OptionsRecord Options;
+    std::array<Statistics, kHandCount> Stats{};  // of Hands[0..4]; [0] is unused but kept
+    uint16_t PlayHours = 0;
+    uint16_t PlayMinutes = 0;
+    uint16_t PlaySeconds = 0;
+    uint16_t Reserved = 0;
+    uint32_t HourBlocks = 0;
+    StrategyTable Strategy;  // the live table, not the options' copy
+
+    friend bool operator==(const SavedGameRecord&, const SavedGameRecord&) = default;
+};
+
+using SavedGameBytes = std::array<uint8_t, kSavedGameSize>;
+
+SavedGameRecord BuildSavedGame(const Game& game);
+// Puts a record into the game as it stands: options, statistics, play time,
+// HourBlocks, the reserved bytes and the live strategy. Loading changes no window.
+void ApplySavedGame(Game& game, const SavedGameRecord& record);
+
+// The statistics are written as 6-byte reals, so an amount the format cannot hold
+// exactly is rounded to the nearest one it can (whole and half dollars below 2^37
+// are exact).
+SavedGameBytes EncodeSavedGame(const SavedGameRecord& record);
+SavedGameRecord DecodeSavedGame(std::span<const uint8_t, kSavedGameSize> bytes);
+
+// Brings a record read from a file into the values the rules know: the options
+// through NormaliseOptions, the live strategy through NormaliseStrategy, and a
+// play time of 60 or more seconds or minutes carried into the next unit.
+void NormaliseSavedGame(SavedGameRecord& record);
+
+// A decoded and normalised record, or nothing when `bytes` is shorter than one
+// record. Only the first record of a longer file is used.
+std::optional<SavedGameRecord> ParseSavedGame(std::span<const uint8_t> bytes);
+
+// The name rule of saved games: the file name is upper-cased and gets ".VLM"
+// unless the upper-cased name already contains ".VLM" anywhere (so game.vlm.old
+// stays as it is). A folder part is left as typed, since folder names can be case
+// sensitive; only the last part of the path is changed.
+std::string NormaliseGameFileName(std::string name);
+
+// Asks the host's picker for a name, proposing GameFileName (or "lastgame.vlm"
+// when there is none). An accepted, non-empty name is normalised into
+// GameFileName; returns whether that happened.
+bool PickGameFileName(Game& game);
+
+// The File menu commands. A relative GameFileName is taken in `folder` (the
+// current folder when empty).
+void SaveFileClick(Game& game, const std::filesystem::path& folder = {});
+void SaveAs1Click(Game& game, const std::filesystem::path& folder = {});
+void LoadFileClick(Game& game, const std::filesystem::path& folder = {});
+
+}  // namespace velmora

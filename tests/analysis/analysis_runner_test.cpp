@@ -1,0 +1,116 @@
+#include "analysis/analysis_runner.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis/analysis_report.h"
+#include "analysis/analyze_options.h"
+
+namespace velmora {
+namespace {
+
+AnalysisRequest Request(uint64_t rounds, int threads, uint64_t seed) {
+    AnalysisRequest r;
+    ApplyDefaultOptions(r.Rules);
+    ResetStrategyToDefault(r.Strategy);
+    r.Rounds = rounds;
+    r.Threads = threads;
+    r.Seed = seed;
+    return r;
+}
+
+TEST(AnalysisRunner, TheSameSeedThreadsAndRoundsGiveTheSameResults) {
+    const AnalysisResult a = RunAnalysis(Request(20000, 2, 7));
+    const AnalysisResult b = RunAnalysis(Request(20000, 2, 7));
+    const AnalysisResult c = RunAnalysis(Request(20000, 2, 8));
+    EXPECT_EQ(a.Rounds, 20000u);
+    EXPECT_EQ(a.HourBlocks, 200u);
+    EXPECT_EQ(StatisticsSignature(a), StatisticsSignature(b));
+    EXPECT_EQ(a.Stats[1], b.Stats[1]);
+    EXPECT_NE(StatisticsSignature(a), StatisticsSignature(c));
+}
+
+TEST(AnalysisRunner, RoundsAreSharedOutInWholeBlocks) {
+    EXPECT_EQ(BlocksForThread(7, 0, 2), 4u);
+    EXPECT_EQ(BlocksForThread(7, 1, 2), 3u);
+    EXPECT_EQ(BlocksForThread(1, 1, 4), 0u);
+    // 150 rounds make two blocks; with three threads the third has none to play.
+    const AnalysisResult r = RunAnalysis(Request(150, 3, 1));
+    EXPECT_EQ(r.Rounds, 200u);
+    EXPECT_EQ(r.HourBlocks, 2u);
+}
+
+TEST(AnalysisRunner, TheStrategiesShareTheCards) {
+    const AnalysisResult r = RunAnalysis(Request(50000, 1, 3));
+    const Statistics& basic = r.Stats[1];
+    const Statistics& counting = r.Stats[2];
+    // Strategies 1 and 2 play every hand; only the stakes differ.
+    EXPECT_EQ(basic.HandsPlayed, counting.HandsPlayed);
+    EXPECT_EQ(basic.Splits, counting.Splits);
+    EXPECT_EQ(basic.Doubles, counting.Doubles);
+    EXPECT_DOUBLE_EQ(basic.Wins, counting.Wins);
+    EXPECT_GT(counting.TotalStaked, basic.TotalStaked);
+    // 3 and 4 sit some rounds out.
+    EXPECT_LT(r.Stats[4].HandsPlayed, basic.HandsPlayed);
+    EXPECT_LT(r.Stats[3].HandsPlayed, basic.HandsPlayed);
+    // Every hour adds exactly once to entry 0, 1 or -1 of the histogram.
+    int32_t hours = 0;
+    for (int k = -9; k <= 9; ++k)
+        if (k == 0 || k == 1 || k == -1) hours += basic.HourAt(k);
+    EXPECT_EQ(hours, static_cast<int32_t>(r.HourBlocks));
+}
+
+TEST(AnalyzeArguments, BadArgumentsComeBackAsMessages) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--decks", "3"}, "--decks must be 1, 2, 4, 6 or 8"},
+        {{"--decks"}, "--decks needs a value"},
+        {{"--rounds", "0"}, "--rounds must be from 1 to 1000000000000"},
+        {{"--rounds", "12x"}, "--rounds needs a whole number, not \"12x\""},
+        {{"--seconds", "-1"}, "--seconds must be a number above 0 and at most 604800"},
+        {{"--seconds", "nan"}, "--seconds must be a number above 0 and at most 604800"},
+        {{"--threads", "0"}, "--threads must be from 1 to 256"},
+        {{"--minimum", "10"}, "--minimum must be 5, 25 or 100"},
+        {{"--penetration", "4"}, "--penetration must be 2 (half the shoe) or 3 (three quarters)"},
+        {{"--h17=maybe"}, "--h17=maybe: use yes or no"},
+        {{"--frobnicate"}, "unknown argument \"--frobnicate\" (see --help)"},
+    };
+    for (const auto& [args, message] : cases) {
+        const ParseResult r = ParseAnalyzeArguments(args, 2, 1);
+        EXPECT_FALSE(r.Options.has_value()) << message;
+        EXPECT_EQ(r.Error, message);
+    }
+}
+
+TEST(AnalyzeArguments, RulesAndLengthFromFlags) {
+    const ParseResult r = ParseAnalyzeArguments(
+        {"--rounds=1000", "--threads", "3", "--seed", "42", "--decks", "6", "--penetration", "2",
+         "--minimum", "5", "--h17", "--surrender", "--no-das", "--double-any=no", "--no-two-hands",
+         "--single-strategy", "--json"},
+        2, 1);
+    ASSERT_TRUE(r.Options.has_value()) << r.Error;
+    const AnalyzeOptions& o = *r.Options;
+    EXPECT_EQ(o.Request.Rounds, 1000u);
+    EXPECT_EQ(o.Request.Threads, 3);
+    EXPECT_EQ(o.Request.Seed, 42u);
+    EXPECT_EQ(o.Request.Rules.Decks, 6);
+    EXPECT_EQ(o.Request.Rules.Penetration, 2);
+    EXPECT_EQ(o.Request.Rules.TableMinimum, 5);
+    EXPECT_TRUE(o.Request.Rules.DealerHitsSoft17);
+    EXPECT_TRUE(o.Request.Rules.SurrenderAllowed);
+    EXPECT_FALSE(o.Request.Rules.DoubleAfterSplit);
+    EXPECT_FALSE(o.Request.Rules.DoubleAnyHand);
+    EXPECT_FALSE(o.Request.Rules.BetTwoHands);
+    EXPECT_TRUE(o.Request.Rules.ResplitAllowed);
+    EXPECT_TRUE(o.Request.Rules.SingleStrategyView);
+    EXPECT_TRUE(o.Json);
+
+    const ParseResult d = ParseAnalyzeArguments({}, 4, 99);
+    ASSERT_TRUE(d.Options.has_value());
+    EXPECT_EQ(d.Options->Request.Threads, 4);
+    EXPECT_EQ(d.Options->Request.Seed, 99u);
+    EXPECT_EQ(d.Options->Request.Rounds, 0u);
+    EXPECT_DOUBLE_EQ(d.Options->Request.Seconds, 5);
+    EXPECT_EQ(d.Options->Request.Rules.Decks, 2);
+}
+
+}  // namespace
+}  // namespace velmora
