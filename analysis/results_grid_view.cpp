@@ -75,27 +75,27 @@ void ResultsGridView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(scale_, scale_);
-    p.fillRect(QRect(QPoint(0, 0), LogicalSize()), kGridLine);
     p.setFont(GridFont());
+    // Lines one screen pixel wide whatever the scale, so all of them look alike.
+    auto pen = [](const QColor& color) {
+        QPen cosmetic(color, 0);
+        cosmetic.setCosmetic(true);
+        return cosmetic;
+    };
 
     const GridSelection& sel = grid_.Selection();
     for (int c = 0; c < ResultsGrid::kColumns; ++c) {
-        if (grid_.ColumnWidth(c) <= 0) continue;
+        // A hidden strategy column keeps one pixel: only its lines show.
+        if (grid_.ColumnWidth(c) <= ResultsGrid::kHiddenColumnWidth) continue;
         for (int r = 0; r < ResultsGrid::kRows; ++r) {
             const QRect cell = CellRect(c, r);
             const bool fixed = IsFixed(c, r);
             const bool selected = !fixed && c >= sel.Left && c <= sel.Right && r >= sel.Top &&
                                   r <= sel.Bottom;
-            p.fillRect(cell, fixed ? kFixedTeal : selected ? kHighlight : kTeal);
-            if (fixed) {
-                // Raised, as the heads of a string grid are.
-                p.setPen(kBevelLight);
-                p.drawLine(cell.topLeft(), cell.topRight());
-                p.drawLine(cell.topLeft(), cell.bottomLeft());
-                p.setPen(kBevelDark);
-                p.drawLine(cell.bottomLeft(), cell.bottomRight());
-                p.drawLine(cell.topRight(), cell.bottomRight());
-            }
+            // The fill reaches over the line after the cell, so no gap is left between
+            // cells when the scale does not fall on whole pixels.
+            p.fillRect(QRectF(cell).adjusted(0, 0, kLine, kLine),
+                       fixed ? kFixedTeal : selected ? kHighlight : kTeal);
             const std::string& text = grid_.Cell(c, r);
             if (text.empty()) continue;
             p.setPen(Qt::white);
@@ -104,6 +104,33 @@ void ResultsGridView::paintEvent(QPaintEvent*) {
             p.drawText(cell.adjusted(kTextPadding, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::fromStdString(text));
             p.restore();
+        }
+    }
+
+    // The lines between the cells, then the raised edges of the fixed cells.
+    const QSize size = LogicalSize();
+    p.setPen(pen(kGridLine));
+    for (int c = 0, x = 0; c < ResultsGrid::kColumns; ++c) {
+        x += grid_.ColumnWidth(c);
+        p.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, size.height()));
+        x += kLine;
+    }
+    for (int r = 0, y = 0; r < ResultsGrid::kRows; ++r) {
+        y += grid_.RowHeight(r);
+        p.drawLine(QPointF(0, y + 0.5), QPointF(size.width(), y + 0.5));
+        y += kLine;
+    }
+    for (int c = 0; c < ResultsGrid::kColumns; ++c) {
+        if (grid_.ColumnWidth(c) <= ResultsGrid::kHiddenColumnWidth) continue;
+        for (int r = 0; r < ResultsGrid::kRows; ++r) {
+            if (!IsFixed(c, r)) continue;
+            const QRectF cell = QRectF(CellRect(c, r)).adjusted(0.5, 0.5, -0.5, -0.5);
+            p.setPen(pen(kBevelLight));
+            p.drawLine(cell.topLeft(), cell.topRight());
+            p.drawLine(cell.topLeft(), cell.bottomLeft());
+            p.setPen(pen(kBevelDark));
+            p.drawLine(cell.bottomLeft(), cell.bottomRight());
+            p.drawLine(cell.topRight(), cell.bottomRight());
         }
     }
 }

@@ -21,6 +21,10 @@ THelpWindow::THelpWindow(QWidget* parent) : QTextBrowser(parent) {
 void THelpWindow::ShowIndex() {
     home();
     scrollToAnchor("index");
+    if (!isVisible() && parentWidget()) {
+        const QRect frame = parentWidget()->window()->geometry();
+        move(frame.center() - rect().center());
+    }
     show();
     raise();
     activateWindow();

@@ -8,6 +8,7 @@
 #include "ui/dialog_service.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
     }
 
     dialogs.PrepareBeep();
+    // Where no window manager maximises the window, it takes the screen all the same.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return app.exec();
 }
