@@ -12,7 +12,8 @@
 namespace velmora::testing {
 
 inline void AnswerNextModal(std::function<void(QWidget*)> answer, int timeoutMs = 5000) {
-    auto* timer = new QTimer;
+    // Owned by the application, so a timer still waiting when a test ends goes with it.
+    auto* timer = new QTimer(QCoreApplication::instance());
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, waited, answer, timeoutMs] {
         *waited += 10;
