@@ -185,15 +185,28 @@ private slots:
         app.StartUp();
         app.game().Options.HideBettingIntro = true;
         QString titleCell;
+        int savedHands = -1, loadedHands = -2;
+        int stage = 0;
         app.RunAnalysis([&] {
             TSimForm* results = app.form->ResultsWindow();
             if (!results || Blocks(app.game()) < 3) return false;
-            PickName("mygame");
-            app.form->SaveItem->trigger();
-            QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
-            titleCell = CellText(results, 2, 0);
+            if (stage == 0) {
+                PickName("mygame");
+                app.form->SaveItem->trigger();
+                savedHands = app.game().StatsOf(1).HandsPlayed;
+                QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+                titleCell = CellText(results, 2, 0);
+                stage = 1;
+                return false;
+            }
+            if (app.game().StatsOf(1).HandsPlayed <= savedHands) return false;
+            // Loading goes back to the statistics of the saved game.
+            PickName("MYGAME.VLM");
+            app.form->LoadItem->trigger();
+            loadedHands = app.game().StatsOf(1).HandsPlayed;
             return true;
         });
+        QCOMPARE(loadedHands, savedHands);
         QCOMPARE(titleCell, QString("\" MYGAME \""));
         QCOMPARE(QFile("MYGAME.VLM").size(), 9748);
         // The reset at the end of the run forgets the name.
@@ -210,18 +223,32 @@ private slots:
                  qPrintable(app.dialogs.boxes.at(0)));
 
         app.dialogs.boxes.clear();
+        {
+            QFile shortFile("SHORT.VLM");
+            QVERIFY(shortFile.open(QIODevice::WriteOnly));
+            shortFile.write(QByteArray(100, 'x'));
+        }
         bool stillRunning = false;
+        int handsBefore = 0, handsAfter = 0;
         app.RunAnalysis([&] {
             if (!app.form->ResultsWindow() || Blocks(app.game()) < 2) return false;
             PickName("nosuch");
             app.form->LoadItem->trigger();
+            PickName("short");
+            handsBefore = app.game().StatsOf(1).HandsPlayed;
+            app.form->LoadItem->trigger();
+            handsAfter = app.game().StatsOf(1).HandsPlayed;
             stillRunning = !app.game().StopRequested;
             return true;
         });
         QCOMPARE(app.dialogs.beeps, 1);
-        QCOMPARE(app.dialogs.boxes.size(), 1);
+        QCOMPARE(app.dialogs.boxes.size(), 2);
         QVERIFY2(app.dialogs.boxes.at(0).endsWith("ERROR... File Not Found!"),
                  qPrintable(app.dialogs.boxes.at(0)));
+        // A file too short to be a saved game is refused whole; the run goes on.
+        QVERIFY2(app.dialogs.boxes.at(1).contains("SORRY ... Saved Game NOT Loaded!"),
+                 qPrintable(app.dialogs.boxes.at(1)));
+        QCOMPARE(handsAfter, handsBefore);
         QVERIFY(stillRunning);
     }
 };
