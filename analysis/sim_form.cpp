@@ -1,0 +1,115 @@
+#include "analysis/sim_form.h"
+
+#include "analysis/results_grid_view.h"
+#include "analysis/show_analysis.h"
+#include "engine/game.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+const QRect kEdit1Rect(112, 386, 409, 24);
+const QRect kButton1Rect(1, 1, 8, 22);
+constexpr int kEditFontPixels = 13;
+
+QRect Scaled(const QRect& r, double s, int left) {
+    return QRect(left + qRound(r.x() * s), qRound(r.y() * s), qRound(r.width() * s),
+                 qRound(r.height() * s));
+}
+
+}  // namespace
+
+TSimForm::TSimForm(Game& game, Host& host, QWidget* parent)
+    : QWidget(parent), game_(game), host_(host) {
+    setObjectName("TSimForm");
+    setWindowTitle("STRATEGY ANALYSIS ");
+    setAutoFillBackground(true);
+    QPalette teal = palette();
+    teal.setColor(QPalette::Window, ResultsGridView::kTeal);
+    teal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(teal);
+
+    SimGrid = new ResultsGridView(grid_, this);
+
+    Edit1 = new QLineEdit(" Click on Screen to Display Analysis Results in Other Formats", this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setReadOnly(true);
+    Edit1->setEnabled(false);
+    Edit1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A disabled field would grey its text out; this one is only a hint, kept legible.
+    QPalette hint = Edit1->palette();
+    for (auto group : {QPalette::Disabled, QPalette::Active, QPalette::Inactive}) {
+        hint.setColor(group, QPalette::Text, Qt::black);
+        hint.setColor(group, QPalette::Base, Qt::white);
+    }
+    Edit1->setPalette(hint);
+
+    Button1 = new QPushButton(this);
+    Button1->setObjectName("Button1");
+    Button1->setFocusPolicy(Qt::NoFocus);
+    Button1->setToolTip("Measure and show the ZOK Max Strategy alone");
+    connect(Button1, &QPushButton::clicked, this, &TSimForm::Button1Click);
+
+    InitAnalysisGrid(grid_);
+    PlaceControls();
+}
+
+void TSimForm::RefreshAnalysis() {
+    if (velmora::RefreshAnalysis(game_, grid_, clock_, host_.Now())) Redrawn();
+}
+
+void TSimForm::ShowAnalysis() {
+    velmora::ShowAnalysis(game_, grid_);
+    Redrawn();
+}
+
+void TSimForm::FormClick() {
+    if (velmora::FormClick(game_)) ShowAnalysis();
+}
+
+void TSimForm::Button1Click() {
+    velmora::Button1Click(game_);
+    Button1->hide();
+    Edit1->hide();
+    ShowAnalysis();
+}
+
+void TSimForm::Redrawn() {
+    ++redraws_;
+    const QString caption = QString::fromStdString(grid_.Caption());
+    if (caption != windowTitle()) setWindowTitle(caption);
+    // The column widths change with the format.
+    SimGrid->SetScale(scale_);
+}
+
+void TSimForm::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) FormClick();
+    QWidget::mousePressEvent(event);
+}
+
+void TSimForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceControls();
+}
+
+void TSimForm::PlaceControls() {
+    // The design layout scaled to the window, its shape kept, centred across.
+    scale_ = std::max(0.5, std::min(double(width()) / kDesignWidth,
+                                    double(height()) / kDesignHeight));
+    left_ = std::max(0, (width() - qRound(kDesignWidth * scale_)) / 2);
+    SimGrid->move(left_, 0);
+    SimGrid->SetScale(scale_);
+    Edit1->setGeometry(Scaled(kEdit1Rect, scale_, left_));
+    QFont font = ResultsGridView::GridFont();
+    font.setPixelSize(std::max(8, qRound(kEditFontPixels * scale_)));
+    Edit1->setFont(font);
+    Button1->setGeometry(Scaled(kButton1Rect, scale_, left_));
+}
+
+}  // namespace velmora

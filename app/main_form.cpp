@@ -1,0 +1,390 @@
+#include "app/main_form.h"
+
+#include "analysis/sim_form.h"
+#include "app/about_box.h"
+#include "app/about_hit_box.h"
+#include "app/betting_strategies_box.h"
+#include "app/help_window.h"
+#include "app/window_printer.h"
+#include "engine/modes.h"
+#include "engine/play_commands.h"
+#include "engine/run_loop.h"
+#include "engine/shoe.h"
+#include "io/options_file.h"
+#include "io/saved_game_file.h"
+#include "ui/application_title.h"
+#include "ui/dialog_service.h"
+#include "ui/file_ctrls.h"
+#include "ui/qt_host.h"
+#include "ui/speed_measurement.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+const QColor kGreen(0, 128, 0);
+
+}  // namespace
+
+class TMainForm::WaitScope {
+public:
+    explicit WaitScope(TMainForm& form) : form_(form) { ++form_.waits_; }
+    ~WaitScope() { form_.LeaveWait(); }
+    WaitScope(const WaitScope&) = delete;
+    WaitScope& operator=(const WaitScope&) = delete;
+
+private:
+    TMainForm& form_;
+};
+
+TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName("TMainForm");
+    setWindowTitle(kApplicationTitle);
+    dialogs_.SetParent(this);
+
+    picker_ = std::make_unique<TFileCtrls>(dialogs_, this);
+    host_ = std::make_unique<QtHost>(dialogs_, *this, *picker_);
+    game_ = std::make_unique<Game>(*host_);
+
+    client_ = new QWidget(this);
+    client_->setObjectName("ClientArea");
+    client_->setAutoFillBackground(true);
+    QPalette green = client_->palette();
+    green.setColor(QPalette::Window, kGreen);
+    client_->setPalette(green);
+    clientLayout_ = new QVBoxLayout(client_);
+    clientLayout_->setContentsMargins(0, 0, 0, 0);
+    setCentralWidget(client_);
+
+    BuildMenus();
+    resize(800, 600);
+}
+
+TMainForm::~TMainForm() {
+    // The results window refers to the game: it goes first.
+    delete results_;
+}
+
+TSimForm* TMainForm::ResultsWindow() const { return results_; }
+
+THelpWindow* TMainForm::HelpWindow() const { return help_; }
+
+QAction* TMainForm::PlayCommandAction(PlayCommand command) {
+    switch (command) {
+        case PlayCommand::Bet: return BetItem;
+        case PlayCommand::Stand: return StandItem;
+        case PlayCommand::Hit: return HitItem;
+        case PlayCommand::Double: return DoubleItem;
+        case PlayCommand::Split: return SplitItem;
+        case PlayCommand::Surrender: return SurrenderItem;
+        case PlayCommand::Hint: return HintItem;
+    }
+    return nullptr;
+}
+
+void TMainForm::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    FileMenu = bar->addMenu("&File");
+    ResetGameItem = FileMenu->addAction("&Reset Game", this, &TMainForm::ResetGameClick);
+    PrintItem = FileMenu->addAction("&Print", this, &TMainForm::PrintClick);
+    SaveItem = FileMenu->addAction("&Save", this, &TMainForm::SaveFileClick);
+    SaveAsItem = FileMenu->addAction("Save &As", this, &TMainForm::SaveAs1Click);
+    LoadItem = FileMenu->addAction("&Load", this, &TMainForm::LoadFileClick);
+    ExitItem = FileMenu->addAction("E&xit", this, &TMainForm::ExitClick);
+
+    RunMenu = bar->addMenu("&Run");
+    NormalPlayItem = RunMenu->addAction("&Normal Play", this, [this] { RunMode(Mode::Normal); });
+    PracticeDeckItem =
+        RunMenu->addAction("&Practice Deck", this, [this] { RunMode(Mode::Practice); });
+    ComputerSimulatedPlayItem = RunMenu->addAction("&Computer Simulated Play", this,
+                                                   [this] { RunMode(Mode::Simulation); });
+    BettingAnalysisItem = RunMenu->addAction("&Betting and Rules Analysis", this,
+                                             [this] { RunMode(Mode::Analysis); });
+
+    OptionsMenu = bar->addMenu("&Options");
+    CasinoRulesItem = OptionsMenu->addAction("&Casion Rules");
+    PlayingStrategyItem = OptionsMenu->addAction("&Playing Strategy");
+    OtherPreferencesItem = OptionsMenu->addAction("&Other Preferences");
+
+    HelpMenu = bar->addMenu("Hel&p");
+    TopicsItem = HelpMenu->addAction("&Topics", this, &TMainForm::TopicsClick);
+    AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
+
+    // The modes that play on the table, and the settings windows, need the table and
+    // settings windows, which this build does not have yet.
+    for (QAction* later : {NormalPlayItem, PracticeDeckItem, ComputerSimulatedPlayItem,
+                           CasinoRulesItem, PlayingStrategyItem, OtherPreferencesItem})
+        later->setEnabled(false);
+
+    // A click on one of these top menus leaves an open settings window.
+    for (QMenu* menu : {FileMenu, RunMenu, OptionsMenu})
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::CloseSettingsWindows);
+
+    // The play commands sit on the menu bar itself, hidden until the engine shows them.
+    BarSeparator1 = bar->addAction("|");
+    BetItem = bar->addAction("&Bet", this, [this] { PlayCommandClick(PlayCommand::Bet); });
+    BarSeparator2 = bar->addAction("|");
+    StandItem = bar->addAction("&Stand", this, [this] { PlayCommandClick(PlayCommand::Stand); });
+    HitItem = bar->addAction("&Hit", this, [this] { PlayCommandClick(PlayCommand::Hit); });
+    DoubleItem =
+        bar->addAction("&Double", this, [this] { PlayCommandClick(PlayCommand::Double); });
+    SplitItem = bar->addAction("Spli&t", this, [this] { PlayCommandClick(PlayCommand::Split); });
+    SurrenderItem = bar->addAction("Surre&nder", this,
+                                   [this] { PlayCommandClick(PlayCommand::Surrender); });
+    HintItem = bar->addAction("H&int", this, [this] { PlayCommandClick(PlayCommand::Hint); });
+    for (QAction* a : {BarSeparator1, BetItem, BarSeparator2, StandItem, HitItem, DoubleItem,
+                       SplitItem, SurrenderItem, HintItem})
+        a->setVisible(false);
+}
+
+// --- Start-up --------------------------------------------------------------------
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The start-up belongs to the first activation; a platform without window
+    // activation (offscreen) gets it once the window has been shown.
+    if (!startMarker_) QTimer::singleShot(0, this, &TMainForm::StartUp);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !startMarker_)
+        QTimer::singleShot(0, this, &TMainForm::StartUp);
+}
+
+void TMainForm::StartUp() {
+    if (startMarker_) return;
+    startMarker_ = true;
+    setWindowTitle("Velmora");
+    setWindowTitle(windowTitle() + " 32");
+
+    Game& g = *game_;
+    g.StartupDone = false;
+    g.Closing = false;
+    g.GameFileName.clear();
+    g.FlashTime = 1;
+    g.RulesWindowOpen = g.PrefsWindowOpen = g.StrategyWindowOpen = false;
+    g.ResultsWindowOpen = g.TableShown = g.OptionsChanged = false;
+    g.Options.FirstStart = true;
+
+    LoadOptions(g, kOptionsFileName);
+
+    g.PracticeDeckMode = false;
+    CreateHands(g);
+    ResetStatistics(g);
+    FreeShoe(g);
+    BuildShoe(g);
+
+    const SpeedMeasurement speed = MeasureSpeed(*host_);
+    g.DelayCalibration = speed.DelayCalibration;
+    g.Options.ComputerSpeed = speed.ComputerSpeed;
+    g.StartupDone = true;
+
+    if (g.Options.FirstStart) {
+        WaitScope wait(*this);
+        TAboutHitBox box(
+            [&g] {
+                g.Options.FirstStart = false;
+                SaveOptions(g, kOptionsFileName);
+            },
+            this);
+        box.exec();
+        g.Options.FirstStart = false;
+        SaveOptions1Click(g, kOptionsFileName);
+    }
+}
+
+void TMainForm::StartUpForBenchmark() {
+    startMarker_ = true;
+    Game& g = *game_;
+    ApplyDefaultOptions(g.Options);
+    g.Options.HideBettingIntro = true;
+    g.Options.FirstStart = false;
+    ResetStrategyToDefault(g.Strategy);
+    g.FlashTime = 1;
+    CreateHands(g);
+    ResetStatistics(g);
+    FreeShoe(g);
+    BuildShoe(g);
+    g.StartupDone = true;
+}
+
+// --- Menu commands -----------------------------------------------------------------
+
+void TMainForm::ResetGameClick() { GameReset(*game_); }
+
+void TMainForm::PrintClick() {
+    WaitScope wait(*this);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!PrintWindowImage(*this, printer)) dialogs_.Message("The printer could not be started.");
+}
+
+void TMainForm::SaveFileClick() {
+    WaitScope wait(*this);
+    velmora::SaveFileClick(*game_);
+}
+
+void TMainForm::SaveAs1Click() {
+    WaitScope wait(*this);
+    velmora::SaveAs1Click(*game_);
+}
+
+void TMainForm::LoadFileClick() {
+    WaitScope wait(*this);
+    velmora::LoadFileClick(*game_);
+}
+
+void TMainForm::ExitClick() {
+    if (!dialogs_.AskYesCancel("CLOSE BlackJack?")) return;
+    StopForExit(*game_);
+    close();
+}
+
+void TMainForm::RunMode(Mode mode) {
+    WaitScope wait(*this);
+    ChooseMode(*game_, mode);
+}
+
+void TMainForm::CloseSettingsWindows() {
+    Game& g = *game_;
+    g.ChildWindowClosed = true;
+    // The strategy editor, the casino-rules and the preferences windows close here
+    // once they exist; their open flags stay false until then.
+    if (g.SaveOptionsRequest) {
+        g.SaveOptionsRequest = false;
+        SaveOptions(g, kOptionsFileName);
+    }
+}
+
+void TMainForm::TopicsClick() {
+    if (!help_) help_ = new THelpWindow(this);
+    help_->ShowIndex();
+}
+
+void TMainForm::AboutClick() {
+    WaitScope wait(*this);
+    if (game_->ResultsWindowOpen) {
+        ShowBettingIntro();
+        return;
+    }
+    TAboutBox box(this);
+    box.exec();
+}
+
+void TMainForm::PlayCommandClick(PlayCommand command) { ChoosePlayCommand(*game_, command); }
+
+// --- The windows the engine asks for -----------------------------------------------
+
+void TMainForm::ShowPlayCommand(PlayCommand command, bool visible) {
+    if (command == PlayCommand::Bet) {
+        BarSeparator1->setVisible(visible);
+        BarSeparator2->setVisible(visible);
+    }
+    PlayCommandAction(command)->setVisible(visible);
+}
+
+void TMainForm::HidePlayCommands() {
+    for (QAction* a : {HitItem, StandItem, DoubleItem, SplitItem, SurrenderItem, HintItem,
+                       BarSeparator1, BarSeparator2, BetItem})
+        a->setVisible(false);
+    RepaintMain();
+}
+
+void TMainForm::RepaintMain() { update(); }
+
+TableDisplay* TMainForm::OpenTable() { return nullptr; }
+
+void TMainForm::CloseTable() {}
+
+ResultsDisplay* TMainForm::OpenResults() {
+    if (!results_) {
+        results_ = new TSimForm(*game_, *host_, client_);
+        clientLayout_->addWidget(results_);
+        // The results window fills the frame without a border of its own, so its
+        // caption (the format shown) joins the frame's, as a maximised child's does.
+        connect(results_, &QWidget::windowTitleChanged, this, [this](const QString& caption) {
+            setWindowTitle(QString(kApplicationTitle) + " - [" + caption + "]");
+        });
+        setWindowTitle(QString(kApplicationTitle) + " - [" + results_->windowTitle() + "]");
+        results_->show();
+    }
+    return results_;
+}
+
+void TMainForm::CloseResults() {
+    // Nothing of the results window is on the stack here: the engine closes it from
+    // the game reset, between two refreshes.
+    delete results_;
+    setWindowTitle(kApplicationTitle);
+}
+
+void TMainForm::ShowBettingIntro() {
+    WaitScope wait(*this);
+    TBettingStrategiesBox box(this);
+    box.exec();
+    if (box.HideAgainChosen()) {
+        game_->Options.HideBettingIntro = true;
+        // Offered for saving at exit like any other changed setting.
+        game_->OptionsChanged = true;
+    }
+}
+
+// --- Closing -------------------------------------------------------------------------
+
+bool TMainForm::ConfirmClose() {
+    Game& g = *game_;
+    if (!g.Closing && !dialogs_.AskYesCancel("CLOSE BlackJack?")) return false;
+    StopForExit(g);
+    if (g.OptionsChanged) {
+        if (g.Options.SoundOn) dialogs_.Beep();
+        if (dialogs_.AskYesNo("EXIT VLM - Do You Want to Save OPTIONS?"))
+            SaveOptions(g, kOptionsFileName);
+    }
+    return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!closeConfirmed_) {
+        if (!ConfirmClose()) {
+            event->ignore();
+            return;
+        }
+        closeConfirmed_ = true;
+    }
+    // A run (or a dialog) is still on the stack below this event: let it see
+    // StopRequested and return; the window closes when the last of them has.
+    if (waits_ > 0) {
+        quitPending_ = true;
+        EndWaits();
+        event->ignore();
+        return;
+    }
+    if (help_) help_->close();
+    event->accept();
+}
+
+void TMainForm::EndWaits() {
+    if (picker_->IsPicking()) picker_->Button2Click();
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
+}
+
+void TMainForm::LeaveWait() {
+    --waits_;
+    if (waits_ == 0 && quitPending_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+}  // namespace velmora

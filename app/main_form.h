@@ -1,0 +1,138 @@
+#pragma once
+// The main window "Velmora 32": a green client area that holds the child windows
+// (results now, the table and the settings windows later), the menu bar with its
+// commands and the play commands that the engine shows and hides, the start-up and the
+// exit questions. It owns the game and the host the engine talks through.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+#include "engine/game.h"
+#include "ui/host_windows.h"
+
+class QAction;
+class QMenu;
+class QVBoxLayout;
+
+namespace velmora {
+
+class DialogService;
+class QtHost;
+class TFileCtrls;
+class THelpWindow;
+class TSimForm;
+
+class TMainForm : public QMainWindow, public HostWindows {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(DialogService& dialogs, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Game& GameState() { return *game_; }
+    QtHost& Host() { return *host_; }
+    TFileCtrls& Picker() { return *picker_; }
+    TSimForm* ResultsWindow() const;
+    THelpWindow* HelpWindow() const;
+    bool StartupFinished() const { return startMarker_; }
+
+    // The first activation's work: options, hands, statistics, shoe, the speed
+    // measurement and, on the very first start, the "Mouse Moves" box. Later calls
+    // do nothing.
+    void StartUp();
+    // What the benchmark needs of the start-up: the default options (no file is
+    // read or written), hands, statistics and shoe, and no betting-strategies box.
+    void StartUpForBenchmark();
+
+    // Menu commands.
+    void ResetGameClick();
+    void PrintClick();
+    void SaveFileClick();
+    void SaveAs1Click();
+    void LoadFileClick();
+    void ExitClick();
+    void RunMode(Mode mode);
+    void CloseSettingsWindows();
+    void TopicsClick();
+    void AboutClick();
+    void PlayCommandClick(PlayCommand command);
+
+    // HostWindows.
+    void ShowPlayCommand(PlayCommand command, bool visible) override;
+    void HidePlayCommands() override;
+    void RepaintMain() override;
+    TableDisplay* OpenTable() override;
+    void CloseTable() override;
+    ResultsDisplay* OpenResults() override;
+    void CloseResults() override;
+    void ShowBettingIntro() override;
+
+    // The menus and their items, in the order of the menu bar.
+    QMenu* FileMenu;
+    QAction* ResetGameItem;
+    QAction* PrintItem;
+    QAction* SaveItem;
+    QAction* SaveAsItem;
+    QAction* LoadItem;
+    QAction* ExitItem;
+    QMenu* RunMenu;
+    QAction* NormalPlayItem;
+    QAction* PracticeDeckItem;
+    QAction* ComputerSimulatedPlayItem;
+    QAction* BettingAnalysisItem;
+    QMenu* OptionsMenu;
+    QAction* CasinoRulesItem;
+    QAction* PlayingStrategyItem;
+    QAction* OtherPreferencesItem;
+    QMenu* HelpMenu;
+    QAction* TopicsItem;
+    QAction* AboutItem;
+    QAction* BarSeparator1;
+    QAction* BetItem;
+    QAction* BarSeparator2;
+    QAction* StandItem;
+    QAction* HitItem;
+    QAction* DoubleItem;
+    QAction* SplitItem;
+    QAction* SurrenderItem;
+    QAction* HintItem;
+
+signals:
+    // A run started from the Run menu has returned.
+    void RunEnded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Counts the handlers on the stack that wait in an event loop of their own (a run,
+    // a dialog): the window may only close once the last of them has returned.
+    class WaitScope;
+
+    void BuildMenus();
+    QAction* PlayCommandAction(PlayCommand command);
+    // The close query: false when the player chose to stay.
+    bool ConfirmClose();
+    // Ends the program's own waits so that the handlers on the stack return.
+    void EndWaits();
+    void LeaveWait();
+
+    DialogService& dialogs_;
+    std::unique_ptr<TFileCtrls> picker_;
+    std::unique_ptr<QtHost> host_;
+    std::unique_ptr<Game> game_;
+    QWidget* client_ = nullptr;
+    QVBoxLayout* clientLayout_ = nullptr;
+    QPointer<TSimForm> results_;
+    QPointer<THelpWindow> help_;
+    bool startMarker_ = false;  // the start-up has run ("RUNNING")
+    bool closeConfirmed_ = false;
+    bool quitPending_ = false;
+    int waits_ = 0;
+};
+
+}  // namespace velmora

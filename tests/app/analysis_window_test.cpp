@@ -1,0 +1,257 @@
+// The Betting and Rules Analysis in the main window: the results grid fills, clicks
+// cycle its formats, the single-strategy button, Reset Game, saving and loading during
+// the run, and closing the window while the analysis runs.
+
+#include "analysis/results_grid_view.h"
+#include "analysis/show_analysis.h"
+#include "analysis/sim_form.h"
+#include "tests/app/app_test_fixture.h"
+#include "tests/ui/modal_answerer.h"
+#include "ui/file_ctrls.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+QString CellText(const TSimForm* results, int column, int row) {
+    return QString::fromStdString(results->Grid().Cell(column, row));
+}
+
+// Answers the file picker with `name` and OK.
+void PickName(const QString& name) {
+    AnswerNextModal([name](QWidget* w) {
+        auto* picker = qobject_cast<TFileCtrls*>(w);
+        QVERIFY(picker);
+        picker->FileEdit->setText(name);
+        picker->Button1->click();
+    });
+}
+
+}  // namespace
+
+class AnalysisWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void AnAnalysisFillsTheStatisticsAndClicksCycleTheFormats() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        QStringList captions;
+        QStringList firstLabels;
+        QString totalHands, runTime;
+        bool checked = false;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 5 || results->Redraws() == 0) return false;
+            captions << app.form->windowTitle();
+            totalHands = CellText(results, 3, 3);
+            runTime = CellText(results, 3, 1);
+            firstLabels << CellText(results, 2, 3);
+            for (int click = 0; click < 3; ++click) {
+                QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+                captions << app.form->windowTitle();
+                firstLabels << CellText(results, 2, 1);
+            }
+            checked = true;
+            return true;
+        });
+        QVERIFY(checked);
+        const QString frame = "Velmora 32 - [%1]";
+        QCOMPARE(captions, QStringList({frame.arg(kStatisticsTitle), frame.arg(kOddsTitle),
+                                        frame.arg(kCountTitle), frame.arg(kStatisticsTitle)}));
+        QCOMPARE(firstLabels.at(0), QString(" Total Hands"));
+        QVERIFY2(firstLabels.at(1).startsWith("+ $") && firstLabels.at(1).endsWith(" / hour"),
+                 qPrintable(firstLabels.at(1)));
+        QCOMPARE(firstLabels.at(2), QString("            +9 >"));
+        QCOMPARE(firstLabels.at(3), QString(" Run Time"));
+        bool isNumber = false;
+        // The grid shows the hands of the blocks before its last redraw (one a second).
+        QVERIFY2(totalHands.trimmed().remove(',').toLongLong(&isNumber) >= 100 && isNumber,
+                 qPrintable(totalHands));
+        QVERIFY2(QRegularExpression("^\\d+:\\d\\d:\\d\\d$").match(runTime).hasMatch(),
+                 qPrintable(runTime));
+        // The reset at the end closed the window and cleared the statistics.
+        QVERIFY(!app.form->ResultsWindow());
+        QVERIFY(!app.game().ResultsWindowOpen);
+        QCOMPARE(app.form->windowTitle(), QString("Velmora 32"));
+    }
+
+    void AClickOnTheHintLineAlsoCyclesTheFormats() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        uint8_t after = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            QTest::mouseClick(results, Qt::LeftButton, {}, results->Edit1->geometry().center());
+            after = app.game().ResultsScreen;
+            return true;
+        });
+        QCOMPARE(int(after), int(kOddsScreen));
+    }
+
+    void TheSmallButtonShowsTheFourthStrategyAlone() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        bool single = false, buttonHidden = false, hintHidden = false;
+        uint8_t screenAfterClick = 0;
+        QList<int> widths;
+        QString strategy4Hands, strategy1Hands = "not read";
+        int stage = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            if (stage == 0) {
+                QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));  // to odds
+                results->Button1->click();
+                single = app.game().Options.SingleStrategyView;
+                buttonHidden = results->Button1->isHidden();
+                hintHidden = results->Edit1->isHidden();
+                QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+                screenAfterClick = app.game().ResultsScreen;
+                for (int c = 3; c <= 6; ++c) widths << results->Grid().ColumnWidth(c);
+                stage = 1;
+                return false;
+            }
+            // Fifty more blocks bring the next redraw of the single view.
+            if (results->Redraws() < 3 && Blocks(app.game()) < 200) return false;
+            results->ShowAnalysis();
+            strategy4Hands = CellText(results, 6, 3);
+            strategy1Hands = CellText(results, 3, 3);
+            return true;
+        });
+        QVERIFY(single);
+        QVERIFY(buttonHidden);
+        QVERIFY(hintHidden);
+        QCOMPARE(int(screenAfterClick), int(kStatisticsScreen));
+        QCOMPARE(widths, QList<int>({1, 1, 1, 129}));
+        QVERIFY2(!strategy4Hands.trimmed().isEmpty(), qPrintable(strategy4Hands));
+        QCOMPARE(strategy1Hands, QString());
+        // The end of the analysis clears the single view.
+        QVERIFY(!app.game().Options.SingleStrategyView);
+    }
+
+    void ResetGameClosesTheResultsAndClearsTheStatistics() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        int handsBeforeReset = 0;
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow() || Blocks(app.game()) < 3) return false;
+            handsBeforeReset = app.game().StatsOf(1).HandsPlayed;
+            app.form->ResetGameItem->trigger();
+            return true;
+        });
+        QVERIFY(handsBeforeReset > 0);
+        QVERIFY(!app.form->ResultsWindow());
+        for (int s = 1; s <= 4; ++s) QCOMPARE(app.game().StatsOf(s).HandsPlayed, 0);
+        QCOMPARE(app.game().HourBlocks, 0u);
+        QVERIFY(app.game().StopRequested);
+    }
+
+    void ClosingDuringTheAnalysisAsksOnceAndEndsCleanly() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        bool closedAtOnce = true;
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow() || Blocks(app.game()) < 2) return false;
+            app.dialogs.answers = {true};
+            closedAtOnce = app.form->close();
+            return true;
+        });
+        // The close waited for the run to return, then went through by itself.
+        QVERIFY(!closedAtOnce);
+        QTRY_VERIFY(!app.form->isVisible());
+        QCOMPARE(app.dialogs.boxes, QStringList({"yes/cancel: CLOSE BlackJack?"}));
+        QVERIFY(!app.form->ResultsWindow());
+        QVERIFY(app.game().Closing);
+    }
+
+    void SavingDuringTheAnalysisNamesTheGameInTheTitleCell() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        QString titleCell;
+        int savedHands = -1, loadedHands = -2;
+        int stage = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 3) return false;
+            if (stage == 0) {
+                PickName("mygame");
+                app.form->SaveItem->trigger();
+                savedHands = app.game().StatsOf(1).HandsPlayed;
+                QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+                titleCell = CellText(results, 2, 0);
+                stage = 1;
+                return false;
+            }
+            if (app.game().StatsOf(1).HandsPlayed <= savedHands) return false;
+            // Loading goes back to the statistics of the saved game.
+            PickName("MYGAME.VLM");
+            app.form->LoadItem->trigger();
+            loadedHands = app.game().StatsOf(1).HandsPlayed;
+            return true;
+        });
+        QCOMPARE(loadedHands, savedHands);
+        QCOMPARE(titleCell, QString("\" MYGAME \""));
+        QCOMPARE(QFile("MYGAME.VLM").size(), 9748);
+        // The reset at the end of the run forgets the name.
+        QVERIFY(app.game().GameFileName.empty());
+    }
+
+    void LoadingAMissingGameSaysSoAndLoadingBeforePlayIsRefused() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->LoadItem->trigger();
+        QCOMPARE(app.dialogs.boxes.size(), 1);
+        QVERIFY2(app.dialogs.boxes.at(0).endsWith("Load Game File AFTER You Start Playing"),
+                 qPrintable(app.dialogs.boxes.at(0)));
+
+        app.dialogs.boxes.clear();
+        {
+            QFile shortFile("SHORT.VLM");
+            QVERIFY(shortFile.open(QIODevice::WriteOnly));
+            shortFile.write(QByteArray(100, 'x'));
+        }
+        bool stillRunning = false;
+        int handsBefore = 0, handsAfter = 0;
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow() || Blocks(app.game()) < 2) return false;
+            PickName("nosuch");
+            app.form->LoadItem->trigger();
+            PickName("short");
+            handsBefore = app.game().StatsOf(1).HandsPlayed;
+            app.form->LoadItem->trigger();
+            handsAfter = app.game().StatsOf(1).HandsPlayed;
+            stillRunning = !app.game().StopRequested;
+            return true;
+        });
+        QCOMPARE(app.dialogs.beeps, 1);
+        QCOMPARE(app.dialogs.boxes.size(), 2);
+        QVERIFY2(app.dialogs.boxes.at(0).endsWith("ERROR... File Not Found!"),
+                 qPrintable(app.dialogs.boxes.at(0)));
+        // A file too short to be a saved game is refused whole; the run goes on.
+        QVERIFY2(app.dialogs.boxes.at(1).contains("SORRY ... Saved Game NOT Loaded!"),
+                 qPrintable(app.dialogs.boxes.at(1)));
+        QCOMPARE(handsAfter, handsBefore);
+        QVERIFY(stillRunning);
+    }
+};
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "analysis_window_test.moc"

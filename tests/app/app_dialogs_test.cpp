@@ -1,0 +1,116 @@
+// The boxes and windows of the Help menu and the analysis start: the betting-strategies
+// box, the about box, the help window, and printing the main window to a PDF file.
+
+#include "app/about_box.h"
+#include "app/betting_strategies_box.h"
+#include "app/help_window.h"
+#include "app/window_printer.h"
+#include "tests/app/app_test_fixture.h"
+#include "tests/ui/modal_answerer.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+class AppDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void TheAnalysisStartsWithTheBettingStrategiesBox() {
+        AppFixture app;
+        app.StartUp();
+        QVERIFY(!app.game().Options.HideBettingIntro);
+        QString caption, text;
+        QStringList buttons;
+        AnswerNextModal([&](QWidget* w) {
+            auto* box = qobject_cast<TBettingStrategiesBox*>(w);
+            QVERIFY(box);
+            caption = box->windowTitle();
+            text = box->Text->text();
+            buttons << box->HideButton->text() << box->OKButton->text();
+            box->HideButton->click();
+        });
+        bool ran = false;
+        app.RunAnalysis(
+            [&] {
+                ran = app.form->ResultsWindow() != nullptr;
+                return ran;
+            },
+            60000, /*answerIntro=*/false);
+        QCOMPARE(caption, QString("Betting Stategies"));
+        QCOMPARE(text.split('\n'), TBettingStrategiesBox::Lines());
+        QCOMPARE(TBettingStrategiesBox::Lines().first(), QString(" Conventional Betting Strategies:  "));
+        QCOMPARE(TBettingStrategiesBox::Lines().last(),
+                 QString(" To review this screen, select \"Help - About VLM\"  "));
+        QCOMPARE(buttons, QStringList({"Do Not Show This Screen Again", "OK"}));
+        QVERIFY(ran);
+        QVERIFY(app.game().Options.HideBettingIntro);
+        QVERIFY(app.game().OptionsChanged);
+    }
+
+    void AboutShowsTheAboutBoxOrWhileResultsAreShownTheBettingStrategies() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        QString shown;
+        AnswerNextModal([&](QWidget* w) {
+            shown = w->metaObject()->className();
+            if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+        });
+        app.form->AboutItem->trigger();
+        QCOMPARE(shown, QString("velmora::TAboutBox"));
+
+        shown.clear();
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow()) return false;
+            AnswerNextModal([&](QWidget* w) {
+                shown = w->metaObject()->className();
+                if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+            });
+            app.form->AboutItem->trigger();
+            return true;
+        });
+        QCOMPARE(shown, QString("velmora::TBettingStrategiesBox"));
+    }
+
+    void TopicsOpensTheProgramsOwnHelp() {
+        AppFixture app;
+        app.form->show();
+        app.form->TopicsItem->trigger();
+        THelpWindow* help = app.form->HelpWindow();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        const QString text = help->toPlainText();
+        for (const char* topic : {"Playing with the mouse", "The four modes of the Run menu",
+                                  "Casino rules", "The playing-strategy editor",
+                                  "Reading the Betting and Rules Analysis",
+                                  "Odds of winning or losing multiples",
+                                  "Player advantage by card count"})
+            QVERIFY2(text.contains(topic), topic);
+    }
+
+    void PrintingTheWindowToAPdfFileWritesAPage() {
+        AppFixture app;
+        app.form->show();
+        QTemporaryDir out;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath("window.pdf"));
+        QVERIFY(PrintWindowImage(*app.form, printer));
+        QFile pdf(out.filePath("window.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.contains("/Image"));
+        QVERIFY(bytes.size() > 2000);
+    }
+};
+
+QTEST_MAIN(AppDialogsTest)
+#include "app_dialogs_test.moc"

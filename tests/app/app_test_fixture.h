@@ -1,0 +1,46 @@
+#pragma once
+// Helpers of the main-window tests: a fresh empty folder as the current folder (the
+// program reads and writes "VLM.PRM" there), a main window with scripted message
+// boxes, and waits that end by themselves.
+
+#include "app/main_form.h"
+#include "tests/ui/scripted_dialogs.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+namespace velmora::testing {
+
+class AppFixture {
+public:
+    AppFixture();
+    ~AppFixture();
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+
+    Game& game() { return form->GameState(); }
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+
+    // Runs the start-up, answering the "Mouse Moves" box of a first start with OK.
+    void StartUp();
+    // Starts the analysis from the Run menu (answering the betting-strategies box with
+    // OK when it comes); `during` runs on every timer pass while the analysis runs,
+    // until it returns true; then the game is reset. Returns when the run has ended.
+    // A run that is not over after `timeoutMs` is reset as well. A test that answers
+    // the box itself passes answerIntro = false.
+    void RunAnalysis(const std::function<bool()>& during, int timeoutMs = 60000,
+                     bool answerIntro = true);
+
+private:
+    QTemporaryDir folder_;
+    QString oldFolder_;
+};
+
+// Blocks of 100 rounds the analysis has begun.
+inline unsigned Blocks(const Game& g) { return g.HourBlocks; }
+
+}  // namespace velmora::testing

@@ -1,0 +1,171 @@
+// The file picker: the list of "*.VLM" files, OK and Cancel, the name field's click
+// and Enter, and the refusal of a name that is not there.
+
+#include "tests/ui/scripted_dialogs.h"
+#include "ui/file_ctrls.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace velmora;
+using velmora::testing::ScriptedDialogs;
+
+namespace {
+
+void Touch(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+
+QStringList Listed(const TFileCtrls& picker) {
+    QStringList names;
+    for (int i = 0; i < picker.FileListBox1->count(); ++i)
+        names << picker.FileListBox1->item(i)->text();
+    return names;
+}
+
+}  // namespace
+
+class FileCtrlsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString oldFolder_;
+
+private slots:
+    void init() {
+        oldFolder_ = QDir::currentPath();
+        QVERIFY(folder_.isValid());
+        QDir::setCurrent(folder_.path());
+        Touch("GAME1.VLM");
+        Touch("lastgame.vlm");
+        Touch("notes.txt");
+        QDir().mkdir("saves");
+        Touch("saves/OLD.VLM");
+    }
+    void cleanup() { QDir::setCurrent(oldFolder_); }
+
+    void OkReturnsTheFieldAndShowsTheVlmFilesOfTheFolder() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        QCOMPARE(picker.windowTitle(), QString("Enter File Name:"));
+        QVERIFY(picker.Button1->isDefault());
+        QStringList seen;
+        QString proposed;
+        QTimer::singleShot(0, [&] {
+            seen = Listed(picker);
+            proposed = picker.FileEdit->text();
+            QVERIFY(picker.isVisible());
+            picker.FileEdit->setText("mygame");
+            picker.Button1->click();
+        });
+        const auto name = picker.PickFileName("lastgame.vlm");
+        QCOMPARE(proposed, QString("lastgame.vlm"));
+        QCOMPARE(seen, QStringList({"GAME1.VLM", "lastgame.vlm"}));
+        QVERIFY(name.has_value());
+        QCOMPARE(QString::fromStdString(*name), QString("mygame"));
+        QVERIFY(!picker.isVisible());
+        QVERIFY(dialogs.boxes.isEmpty());
+    }
+
+    void CancelReturnsNothingAndOkMayReturnAnEmptyName() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        QTimer::singleShot(0, [&] { picker.Button2->click(); });
+        QVERIFY(!picker.PickFileName("X.VLM").has_value());
+
+        QTimer::singleShot(0, [&] {
+            picker.FileEdit->clear();
+            picker.Button1->click();
+        });
+        const auto name = picker.PickFileName("X.VLM");
+        QVERIFY(name.has_value());
+        QVERIFY(name->empty());
+
+        QTimer::singleShot(0, [&] { QTest::keyClick(&picker, Qt::Key_Escape); });
+        QVERIFY(!picker.PickFileName("X.VLM").has_value());
+    }
+
+    void EnterInTheNameFieldAppliesItToTheListAndNeverAccepts() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        bool stillOpenAfterEnter = false;
+        QStringList txtFiles, savesFiles;
+        QString selected;
+        QTimer::singleShot(0, [&] {
+            QLineEdit* field = picker.FileEdit;
+            field->setText("*.txt");
+            QTest::keyClick(field, Qt::Key_Return);
+            txtFiles = Listed(picker);
+            stillOpenAfterEnter = picker.isVisible();
+
+            field->setText("*.vlm");
+            QTest::keyClick(field, Qt::Key_Enter);
+            field->setText("game1.vlm");  // names match whatever their case
+            QTest::keyClick(field, Qt::Key_Return);
+            selected = picker.FileListBox1->currentItem()
+                           ? picker.FileListBox1->currentItem()->text()
+                           : QString();
+
+            field->setText("nosuch.vlm");
+            QTest::keyClick(field, Qt::Key_Return);
+
+            field->setText("saves/");
+            QTest::keyClick(field, Qt::Key_Return);
+            savesFiles = Listed(picker);
+            picker.Button2->click();
+        });
+        QVERIFY(!picker.PickFileName("").has_value());
+        QVERIFY(stillOpenAfterEnter);
+        QCOMPARE(txtFiles, QStringList({"notes.txt"}));
+        QCOMPARE(selected, QString("GAME1.VLM"));
+        QCOMPARE(dialogs.boxes, QStringList({"message: Invalid file name - nosuch.vlm"}));
+        QCOMPARE(savesFiles, QStringList({"OLD.VLM"}));
+        QCOMPARE(picker.ListedFolder().dirName(), QString("saves"));
+    }
+
+    void ChoosingAFileWritesItsNameIntoTheField() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        QTimer::singleShot(0, [&] {
+            picker.FileListBox1->setCurrentRow(0);
+            picker.Button1->click();
+        });
+        auto name = picker.PickFileName("");
+        QVERIFY(name.has_value());
+        QCOMPARE(QString::fromStdString(*name), QString("GAME1.VLM"));
+
+        // In another folder the name carries the folder, so the file is found again.
+        QTimer::singleShot(0, [&] {
+            picker.FileEdit->setText("saves");
+            QTest::keyClick(picker.FileEdit, Qt::Key_Return);
+            picker.FileListBox1->setCurrentRow(0);
+            picker.Button1->click();
+        });
+        name = picker.PickFileName("");
+        QVERIFY(name.has_value());
+        QCOMPARE(QString::fromStdString(*name), QString("saves/OLD.VLM"));
+        QVERIFY(dialogs.boxes.isEmpty());
+    }
+
+    void AClickInTheNameFieldEmptiesIt() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        QString afterClick = "not set";
+        QTimer::singleShot(0, [&] {
+            QTest::mouseClick(picker.FileEdit, Qt::LeftButton);
+            afterClick = picker.FileEdit->text();
+            picker.Button2->click();
+        });
+        picker.PickFileName("MYGAME.VLM");
+        QCOMPARE(afterClick, QString());
+    }
+};
+
+QTEST_MAIN(FileCtrlsTest)
+#include "file_ctrls_test.moc"
