@@ -3,7 +3,6 @@
 namespace velmora {
 
 void Xoshiro256::Reseed(uint64_t seed) {
-    spare_ = false;
     for (uint64_t& word : s_) {
         seed += 0x9e3779b97f4a7c15ull;
         uint64_t z = seed;
@@ -32,7 +31,6 @@ void Xoshiro256::Jump() {
     s_[1] = s1;
     s_[2] = s2;
     s_[3] = s3;
-    spare_ = false;
 }
 
 }  // namespace velmora

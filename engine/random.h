@@ -54,25 +54,15 @@ public:
         return result;
     }
 
-    // 32 random bits: each 64-bit output serves twice.
-    uint32_t Next32() {
-        if (spare_) {
-            spare_ = false;
-            return static_cast<uint32_t>(half_);
-        }
-        half_ = Next();
-        spare_ = true;
-        return static_cast<uint32_t>(half_ >> 32);
-    }
-
-    // Unbiased integer in 0..n-1 (Lemire's multiply-and-reject); n > 0.
+    // Unbiased integer in 0..n-1 (Lemire's multiply-and-reject on 64 bits); n > 0.
     uint32_t Below(uint32_t n) {
-        uint64_t m = uint64_t{Next32()} * n;
-        if (static_cast<uint32_t>(m) < n) [[unlikely]] {
-            const uint32_t threshold = (0u - n) % n;
-            while (static_cast<uint32_t>(m) < threshold) m = uint64_t{Next32()} * n;
+        unsigned __int128 m = static_cast<unsigned __int128>(Next()) * n;
+        if (static_cast<uint64_t>(m) < n) [[unlikely]] {
+            const uint64_t threshold = (0ull - n) % n;
+            while (static_cast<uint64_t>(m) < threshold)
+                m = static_cast<unsigned __int128>(Next()) * n;
         }
-        return static_cast<uint32_t>(m >> 32);
+        return static_cast<uint32_t>(m >> 64);
     }
 
     // A new independent stream: the state after 2^128 steps.
@@ -81,8 +71,6 @@ public:
 private:
     static uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     uint64_t s_[4];
-    uint64_t half_ = 0;
-    bool spare_ = false;
 };
 
 }  // namespace velmora
