@@ -2,6 +2,7 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -29,17 +30,23 @@ double SecondsSince(Clock::time_point start) {
 }
 
 // Sits where the results window would be: after each block it decides whether the
-// run is over, and if so keeps the statistics before the game reset clears them.
+// chunk is over, and if so keeps the statistics before the game reset clears them.
 class BlockCounter : public ResultsDisplay {
 public:
-    BlockCounter(uint64_t blocks, double seconds, Clock::time_point start)
-        : blocks_(blocks), seconds_(seconds), start_(start) {}
+    BlockCounter(double seconds, Clock::time_point start, std::atomic<uint64_t>& blocksDone)
+        : seconds_(seconds), start_(start), blocksDone_(blocksDone) {}
 
-    void Attach(Game& game) { game_ = &game; }
+    // Arms the counter for one chunk of `blocks` (0 = until the time is up).
+    void Start(Game& game, uint64_t blocks) {
+        game_ = &game;
+        blocks_ = blocks;
+        kept = {};
+        keptBlocks = 0;
+    }
 
     void RefreshAnalysis() override {
         Game& g = *game_;
-        done.store(g.HourBlocks, std::memory_order_relaxed);
+        blocksDone_.fetch_add(1, std::memory_order_relaxed);
         const bool over = blocks_ > 0 ? g.HourBlocks >= blocks_ : SecondsSince(start_) >= seconds_;
         if (!over) return;
         for (int i = 1; i <= kStrategyCount; ++i) kept[static_cast<size_t>(i)] = g.StatsOf(i);
@@ -47,58 +54,117 @@ public:
         g.StopRequested = true;
     }
 
-    std::atomic<uint64_t> done{0};
     std::array<Statistics, 5> kept{};
     uint32_t keptBlocks = 0;
 
 private:
-    uint64_t blocks_;
     double seconds_;
     Clock::time_point start_;
+    std::atomic<uint64_t>& blocksDone_;
+    uint64_t blocks_ = 0;
     Game* game_ = nullptr;
 };
 
-// One thread's game: the same engine and mode command as the window, headless.
-struct Worker {
-    Worker(const AnalysisRequest& r, int stream, uint64_t blocks, Clock::time_point start)
-        : counter(blocks, r.Seconds, start), host(&counter), game(host) {
-        game.Options = r.Rules;
-        game.Options.HideBettingIntro = true;
-        game.Strategy = r.Strategy;
-        game.AnalysisSeed = r.Seed;
-        game.AnalysisStream = stream;
-        counter.Attach(game);
+// The results of one chunk of the analysis.
+struct ChunkResult {
+    std::array<Statistics, 5> Stats{};
+    uint32_t HourBlocks = 0;
+};
+
+// The work shared by the threads: chunks of blocks, taken in turn by whichever thread
+// is free, so a slower core never holds the others up. Each chunk is a game of its
+// own with a seed of its own, so the results do not depend on which thread played it.
+struct SharedWork {
+    explicit SharedWork(const AnalysisRequest& r) : request(r), start(Clock::now()) {
+        if (r.Rounds == 0) return;
+        totalBlocks = (r.Rounds + kRoundsPerBlock - 1) / kRoundsPerBlock;
+        chunkBlocks = ChunkBlocks(totalBlocks);
+        chunks = (totalBlocks + chunkBlocks - 1) / chunkBlocks;
+        results.resize(chunks);
     }
+
+    const AnalysisRequest& request;
+    Clock::time_point start;
+    uint64_t totalBlocks = 0;
+    uint64_t chunkBlocks = 0;  // blocks per chunk; the last may be shorter
+    uint64_t chunks = 0;       // 0 when playing for a time
+    std::atomic<uint64_t> nextChunk{0};
+    std::atomic<uint64_t> blocksDone{0};
+    std::vector<ChunkResult> results;  // by chunk, when playing a number of rounds
+
+    // Blocks of chunk c, or 0 when there is no such chunk (or it is played for time).
+    uint64_t BlocksOf(uint64_t c) const {
+        if (chunks == 0) return 0;
+        return std::min(chunkBlocks, totalBlocks - c * chunkBlocks);
+    }
+    bool TimeIsUp() const { return SecondsSince(start) >= request.Seconds; }
+};
+
+// One thread: the same engine and mode command as the window, on a headless host.
+class Worker {
+public:
+    explicit Worker(SharedWork& work)
+        : work_(work), counter_(work.request.Seconds, work.start, work.blocksDone),
+          host_(&counter_), game_(host_) {}
+
     void Run() {
         const double before = ThreadCpuSeconds();
-        BettingAnalysis(game);
+        while (true) {
+            const uint64_t c = work_.nextChunk.fetch_add(1);
+            if (work_.chunks > 0 ? c >= work_.chunks : work_.TimeIsUp()) break;
+            ChunkResult& out = work_.chunks > 0 ? work_.results[c] : timed_;
+            PlayChunk(c, out);
+        }
         cpuSeconds = ThreadCpuSeconds() - before;
     }
 
-    BlockCounter counter;
-    HeadlessHost host;
-    Game game;
+    ChunkResult timed_;  // the sum of this thread's chunks when playing for a time
     double cpuSeconds = 0;
+
+private:
+    void PlayChunk(uint64_t c, ChunkResult& out) {
+        const AnalysisRequest& r = work_.request;
+        game_.Options = r.Rules;
+        game_.Options.HideBettingIntro = true;
+        game_.Strategy = r.Strategy;
+        game_.AnalysisSeed = ChunkSeed(r.Seed, c);
+        counter_.Start(game_, work_.BlocksOf(c));
+        BettingAnalysis(game_);
+        for (int i = 1; i <= kStrategyCount; ++i)
+            out.Stats[static_cast<size_t>(i)].Add(counter_.kept[static_cast<size_t>(i)]);
+        out.HourBlocks += counter_.keptBlocks;
+    }
+
+    SharedWork& work_;
+    BlockCounter counter_;
+    HeadlessHost host_;
+    Game game_;
 };
 
 }  // namespace
 
-uint64_t BlocksForThread(uint64_t blocks, int thread, int threads) {
-    const uint64_t n = static_cast<uint64_t>(threads);
-    return blocks / n + (static_cast<uint64_t>(thread) < blocks % n ? 1 : 0);
+uint64_t ChunkSeed(uint64_t seed, uint64_t chunk) {
+    // SplitMix64 of the pair: neighbouring chunks get unrelated seeds, and the
+    // generator's own seeding spreads each over its whole state.
+    uint64_t z = seed ^ (chunk * 0x9e3779b97f4a7c15ull + 0x632be59bd9b4e019ull);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+uint64_t ChunkBlocks(uint64_t totalBlocks) {
+    // About 20 ms of play a chunk, and never more than 4096 chunks to keep.
+    constexpr uint64_t kMinChunkBlocks = 2000;
+    constexpr uint64_t kMaxChunks = 4096;
+    return std::max(kMinChunkBlocks, (totalBlocks + kMaxChunks - 1) / kMaxChunks);
 }
 
 AnalysisResult RunAnalysis(const AnalysisRequest& r, const ProgressFn& progress) {
     const int threads = r.Threads < 1 ? 1 : r.Threads;
-    const uint64_t blocks = (r.Rounds + kRoundsPerBlock - 1) / kRoundsPerBlock;
-    const Clock::time_point start = Clock::now();
+    SharedWork work(r);
 
     std::vector<std::unique_ptr<Worker>> workers;
-    for (int t = 0; t < threads; ++t) {
-        const uint64_t mine = r.Rounds > 0 ? BlocksForThread(blocks, t, threads) : 0;
-        if (r.Rounds > 0 && mine == 0) continue;
-        workers.push_back(std::make_unique<Worker>(r, t, mine, start));
-    }
+    for (int t = 0; t < threads; ++t) workers.push_back(std::make_unique<Worker>(work));
     std::atomic<int> finished{0};
     std::vector<std::thread> running;
     for (auto& w : workers)
@@ -108,24 +174,29 @@ AnalysisResult RunAnalysis(const AnalysisRequest& r, const ProgressFn& progress)
         });
 
     if (progress) {
-        auto lastReport = start;
+        auto lastReport = work.start;
         while (finished.load() < static_cast<int>(workers.size())) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             if (Clock::now() - lastReport < std::chrono::milliseconds(500)) continue;
             lastReport = Clock::now();
-            uint64_t done = 0;
-            for (auto& w : workers) done += w->counter.done.load(std::memory_order_relaxed);
-            progress(done * kRoundsPerBlock, SecondsSince(start));
+            progress(work.blocksDone.load(std::memory_order_relaxed) * kRoundsPerBlock,
+                     SecondsSince(work.start));
         }
     }
     for (std::thread& t : running) t.join();
 
+    // Summed in chunk order, so the sums are the same to the last bit however the
+    // chunks fell to the threads.
     AnalysisResult result;
-    result.Seconds = SecondsSince(start);
-    for (auto& w : workers) {
+    result.Seconds = SecondsSince(work.start);
+    auto add = [&result](const ChunkResult& c) {
         for (int i = 1; i <= kStrategyCount; ++i)
-            result.Stats[static_cast<size_t>(i)].Add(w->counter.kept[static_cast<size_t>(i)]);
-        result.HourBlocks += w->counter.keptBlocks;
+            result.Stats[static_cast<size_t>(i)].Add(c.Stats[static_cast<size_t>(i)]);
+        result.HourBlocks += c.HourBlocks;
+    };
+    for (const ChunkResult& c : work.results) add(c);
+    for (auto& w : workers) {
+        add(w->timed_);
         result.CpuSeconds += w->cpuSeconds;
     }
     result.Rounds = uint64_t{result.HourBlocks} * kRoundsPerBlock;

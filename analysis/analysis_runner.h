@@ -1,6 +1,9 @@
 #pragma once
-// Runs the Betting and Rules Analysis without any window: one game per thread on
-// the headless host, each with its own stream of the seed, their statistics summed.
+// Runs the Betting and Rules Analysis without any window on the headless host. The
+// rounds are shared out in chunks, each played as a game of its own with a seed
+// drawn from the run's seed and the chunk's number, by whichever thread is free;
+// the chunks' statistics are summed in chunk order. So the same seed and rounds give
+// the same results to the last bit with any number of threads.
 
 #include <array>
 #include <atomic>
@@ -18,7 +21,7 @@ struct AnalysisRequest {
     StrategyTable Strategy;   // the playing strategy
     uint64_t Rounds = 0;      // rounds to play (rounded up to whole blocks of 100); 0 = by time
     double Seconds = 0;       // used when Rounds is 0
-    int Threads = 1;
+    int Threads = 1;          // threads sharing the chunks
     uint64_t Seed = 0;
 };
 
@@ -41,7 +44,9 @@ using ProgressFn = std::function<void(uint64_t roundsDone, double secondsElapsed
 // the calling thread while the worker threads play.
 AnalysisResult RunAnalysis(const AnalysisRequest& request, const ProgressFn& progress = {});
 
-// The blocks of 100 rounds thread t of n plays when `blocks` are shared out.
-uint64_t BlocksForThread(uint64_t blocks, int thread, int threads);
+// The seed of chunk `chunk` of a run seeded with `seed`.
+uint64_t ChunkSeed(uint64_t seed, uint64_t chunk);
+// Blocks of 100 rounds per chunk for a run of `totalBlocks` (0 = a run for a time).
+uint64_t ChunkBlocks(uint64_t totalBlocks);
 
 }  // namespace velmora

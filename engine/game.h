@@ -98,9 +98,8 @@ struct Game {
     Xoshiro256 AnalysisRng;
     bool AnalysisShuffleOn = false;
     // The analysis seeds its generator from the clock unless a seed is given here
-    // (the headless tool's --seed).
+    // (the headless tool gives each of its chunks one).
     std::optional<uint64_t> AnalysisSeed;
-    int AnalysisStream = 0;  // which independent stream of the seed (one per thread)
 
     // Run dispatch: a mode chosen while a run goes on waits here until that run
     // has returned, so runs never nest.

@@ -14,8 +14,7 @@ void RebuildShoe(Game& g) {
 
 void SetModeName(Game& g, Mode mode) { g.Options.ModeName.Assign(ModeName(mode)); }
 
-// The analysis shuffles from a 64-bit stream seeded once per run; each thread of the
-// headless tool takes its own stream of the same seed.
+// The analysis shuffles from a 64-bit stream seeded once per run.
 void SeedAnalysis(Game& g) {
     uint64_t seed = 0;
     if (g.AnalysisSeed) {
@@ -26,7 +25,6 @@ void SeedAnalysis(Game& g) {
                                      t.Millisecond);
     }
     g.AnalysisRng.Reseed(seed);
-    for (int i = 0; i < g.AnalysisStream; ++i) g.AnalysisRng.Jump();
     g.AnalysisShuffleOn = true;
 }
 

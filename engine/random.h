@@ -65,9 +65,6 @@ public:
         return static_cast<uint32_t>(m >> 64);
     }
 
-    // A new independent stream: the state after 2^128 steps.
-    void Jump();
-
 private:
     static uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     uint64_t s_[4];

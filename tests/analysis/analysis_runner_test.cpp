@@ -29,14 +29,32 @@ TEST(AnalysisRunner, TheSameSeedThreadsAndRoundsGiveTheSameResults) {
     EXPECT_NE(StatisticsSignature(a), StatisticsSignature(c));
 }
 
-TEST(AnalysisRunner, RoundsAreSharedOutInWholeBlocks) {
-    EXPECT_EQ(BlocksForThread(7, 0, 2), 4u);
-    EXPECT_EQ(BlocksForThread(7, 1, 2), 3u);
-    EXPECT_EQ(BlocksForThread(1, 1, 4), 0u);
-    // 150 rounds make two blocks; with three threads the third has none to play.
+TEST(AnalysisRunner, ResultsDoNotDependOnTheNumberOfThreads) {
+    // 450,000 rounds are three chunks; however they fall to the threads, the sums
+    // are taken in chunk order.
+    ASSERT_EQ(ChunkBlocks(4500), 2000u);
+    const AnalysisResult one = RunAnalysis(Request(450000, 1, 5));
+    const AnalysisResult three = RunAnalysis(Request(450000, 3, 5));
+    EXPECT_EQ(one.HourBlocks, 4500u);
+    EXPECT_EQ(StatisticsSignature(one), StatisticsSignature(three));
+}
+
+TEST(AnalysisRunner, RoundsAreRoundedUpToWholeBlocksAndChunksStayFew) {
     const AnalysisResult r = RunAnalysis(Request(150, 3, 1));
     EXPECT_EQ(r.Rounds, 200u);
     EXPECT_EQ(r.HourBlocks, 2u);
+    // A run of any length keeps at most 4096 chunk results.
+    EXPECT_EQ(ChunkBlocks(10'000'000'000ull), 2441407u);
+    EXPECT_NE(ChunkSeed(1, 0), ChunkSeed(1, 1));
+    EXPECT_NE(ChunkSeed(1, 0), ChunkSeed(2, 0));
+}
+
+TEST(AnalysisRunner, ARunForATimeStopsInTime) {
+    AnalysisRequest q = Request(0, 2, 9);
+    q.Seconds = 0.3;
+    const AnalysisResult r = RunAnalysis(q);
+    EXPECT_GT(r.HourBlocks, 0u);
+    EXPECT_LT(r.Seconds, 5.0);  // generous: only a stop that never comes fails this
 }
 
 TEST(AnalysisRunner, TheStrategiesShareTheCards) {
