@@ -24,6 +24,9 @@ public:
 
     // The body of every wait: handle pending input. The engine re-reads its flags after.
     virtual void ProcessEvents() = 0;
+    // The body of a wait for the player (a bet, a decision): like ProcessEvents, but
+    // may sleep until input arrives, so waiting costs no processor time.
+    virtual void WaitForInput() { ProcessEvents(); }
     virtual TimeOfDay Now() = 0;
 
     // Message boxes, with the system's own texts.

@@ -107,7 +107,7 @@ bool PlayerDecides(Game& g) {
     ShowChoices(g);
     do {
         g.PlayerAction = kNoAction;
-        g.host.ProcessEvents();
+        g.host.WaitForInput();
         if (g.StopRequested) return false;
         if (!IsPlayerHand(g.ActiveHand)) continue;
         g.host.ShowPlayCommand(PlayCommand::Double, g.Hand(g.ActiveHand).CanDouble);

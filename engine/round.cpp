@@ -47,7 +47,7 @@ void TakePlayersBet(Game& g) {
     }
     g.BetAmount = 0;
     table->PrepareBetting();
-    while (g.BetAmount == 0 && !g.StopRequested) g.host.ProcessEvents();
+    while (g.BetAmount == 0 && !g.StopRequested) g.host.WaitForInput();
     table = g.ShownTable();
     if (g.StopRequested || !table) return;
     g.Hand(1).NextStake = g.BetAmount;

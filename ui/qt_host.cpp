@@ -5,7 +5,9 @@
 #include "ui/host_windows.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTime>
+#include <QTimer>
 
 namespace velmora {
 
@@ -30,6 +32,16 @@ void QtHost::ProcessEvents() {
     callsSinceCheck_ = 0;
     if (sinceEvents_.elapsed() < kEventIntervalMs) return;
     ProcessEventsNow();
+}
+
+void QtHost::WaitForInput() {
+    // A timer wakes the wait even when no input comes, so the engine re-reads its
+    // flags at least every kInputWaitMs.
+    QTimer wake;
+    wake.start(kInputWaitMs);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    ++eventPasses_;
+    sinceEvents_.restart();
 }
 
 void QtHost::ProcessEventsNow() {

@@ -22,10 +22,13 @@ public:
     // Calls between two looks at the clock, and the time between two event passes.
     static constexpr int kCallsPerClockCheck = 64;
     static constexpr qint64 kEventIntervalMs = 4;
+    static constexpr int kInputWaitMs = 50;
 
     QtHost(DialogService& dialogs, HostWindows& windows, TFileCtrls& picker);
 
     void ProcessEvents() override;
+    // Sleeps until an event arrives, or at most kInputWaitMs.
+    void WaitForInput() override;
     // One event pass now, whatever the time: for the program's own waits.
     void ProcessEventsNow();
     // The time of day. Reading the wall clock (with its time-zone conversion) costs

@@ -73,6 +73,26 @@ private slots:
         QVERIFY(calls > 100 * host.EventPasses());
     }
 
+    void AWaitForThePlayerSleepsUntilInputComes() {
+        ScriptedDialogs dialogs;
+        NoWindows windows;
+        TFileCtrls picker(dialogs);
+        QtHost host(dialogs, windows, picker);
+
+        // Input arriving later ends the wait: a few passes, not a busy spin.
+        bool bet = false;
+        QTimer::singleShot(120, [&] { bet = true; });
+        int passes = 0;
+        while (!bet && passes < 1000) {
+            host.WaitForInput();
+            ++passes;
+        }
+        QVERIFY(bet);
+        QVERIFY(passes < 50);
+        // With nothing to come at all, each wait still returns.
+        host.WaitForInput();
+    }
+
     void TheTimeOfDayFollowsTheWallClock() {
         ScriptedDialogs dialogs;
         NoWindows windows;
