@@ -2,10 +2,10 @@
 // code with the engine but the strategy table's data. It plays the rules of the
 // default options (2 decks dealt to 3/4, dealer stands on soft 17, double any two
 // cards and after a split, re-split to four hands, split aces take one card,
-// blackjack pays 3 to 2, two hands a round) with a flat bet, so its results can be
+// blackjack pays 3 to 2, two hands a round or one) with a flat bet, so its results can be
 // set beside the "Basic Strategy" column of the analysis.
 //
-//   velmora-reference-sim [rounds] [seed]
+//   velmora-reference-sim [rounds] [seed] [hands a round: 1 or 2]
 
 #include <algorithm>
 #include <array>
@@ -45,7 +45,7 @@ struct Tally {
 
 class Table {
 public:
-    explicit Table(uint64_t seed) : rng_(seed) {
+    Table(uint64_t seed, int seats) : rng_(seed), seats_(seats) {
         velmora::ResetStrategyToDefault(strategy_);
         for (int deck = 0; deck < 2; ++deck)
             for (int rank = 1; rank <= 13; ++rank)
@@ -56,7 +56,7 @@ public:
 
     void PlayRound(Tally& t) {
         if (next_ > 78) Shuffle();  // past three quarters of 104 cards
-        std::vector<Hand> seats(2);
+        std::vector<Hand> seats(static_cast<size_t>(seats_));
         Hand dealer;
         for (int pass = 0; pass < 2; ++pass) {
             for (Hand& h : seats) h.cards.push_back(Draw());
@@ -80,7 +80,7 @@ public:
         }
         if (dealerBj) return;
         // Up to four player hands in all, shared by both seats.
-        int handsInPlay = 2;
+        int handsInPlay = seats_;
         for (size_t i = 0; i < hands.size(); ++i) {
             while (!hands[i].done) {
                 Hand& h = hands[i];
@@ -177,6 +177,7 @@ private:
     velmora::StrategyTable strategy_;
     std::vector<int> shoe_;
     size_t next_ = 0;
+    int seats_;
 };
 
 }  // namespace
@@ -184,7 +185,8 @@ private:
 int main(int argc, char** argv) {
     const uint64_t rounds = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 10'000'000;
     const uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
-    Table table(seed);
+    const int seats = argc > 3 && std::atoi(argv[3]) == 1 ? 1 : 2;
+    Table table(seed, seats);
     Tally t;
     for (uint64_t i = 0; i < rounds; ++i) table.PlayRound(t);
     const double advantage = t.net / t.staked;
@@ -192,8 +194,8 @@ int main(int argc, char** argv) {
     const double mean = t.net / t.hands;
     const double var = t.sumSq / t.hands - mean * mean;
     const double stderrAdv = std::sqrt(var / t.hands) * t.hands / t.staked;
-    std::printf("reference: %llu rounds, %.0f hands, two hands a round, flat bet\n",
-                static_cast<unsigned long long>(rounds), t.hands);
+    std::printf("reference: %llu rounds, %.0f hands, %d hand%s a round, flat bet\n",
+                static_cast<unsigned long long>(rounds), t.hands, seats, seats == 1 ? "" : "s");
     std::printf("Advantage      %8.3f %%  (standard error %.3f %%)\n", 100 * advantage,
                 100 * stderrAdv);
     std::printf("Bets Won       %8.2f %%\n", 100 * t.wins / t.hands);
