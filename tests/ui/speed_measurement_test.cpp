@@ -1,6 +1,6 @@
 // The start-up speed measurement with a clock that the event passes move forward.
 
-#include "engine/host.h"
+#include "engine/headless_host.h"
 #include "ui/speed_measurement.h"
 
 #include <QTest>
@@ -12,7 +12,7 @@ using namespace velmora;
 namespace {
 
 // A host whose clock advances by a fixed time on every event pass.
-class ClockedHost : public Host {
+class ClockedHost : public HeadlessHost {
 public:
     long long nowUs = 0;   // microseconds since midnight
     long long usPerPass = 0;
@@ -25,19 +25,6 @@ public:
         return TimeOfDay{int(ms / 3600000), int(ms / 60000 % 60), int(ms / 1000 % 60),
                          int(ms % 1000)};
     }
-    void ShowMessage(std::string_view) override {}
-    bool AskYesNo(std::string_view) override { return false; }
-    bool AskYesCancel(std::string_view) override { return false; }
-    void ShowErrorAt(std::string_view, int, int) override {}
-    void Beep() override {}
-    void ShowPlayCommand(PlayCommand, bool) override {}
-    void HidePlayCommands() override {}
-    TableDisplay* OpenTable() override { return nullptr; }
-    void CloseTable() override {}
-    ResultsDisplay* OpenResults() override { return nullptr; }
-    void CloseResults() override {}
-    void ShowBettingIntro() override {}
-    std::optional<std::string> PickFileName(std::string_view) override { return {}; }
 };
 
 constexpr long long kNoon = 12LL * 3600 * 1000 * 1000;
