@@ -1,16 +1,17 @@
 #include "analysis/analysis_runner.h"
 
+#include "engine/game.h"
+#include "engine/headless_host.h"
+#include "engine/modes.h"
+
 #include <time.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <thread>
 #include <vector>
-
-#include "engine/game.h"
-#include "engine/headless_host.h"
-#include "engine/modes.h"
 
 namespace velmora {
 
@@ -112,13 +113,13 @@ public:
         while (true) {
             const uint64_t c = work_.nextChunk.fetch_add(1);
             if (work_.chunks > 0 ? c >= work_.chunks : work_.TimeIsUp()) break;
-            ChunkResult& out = work_.chunks > 0 ? work_.results[c] : timed_;
+            ChunkResult& out = work_.chunks > 0 ? work_.results[c] : timed;
             PlayChunk(c, out);
         }
         cpuSeconds = ThreadCpuSeconds() - before;
     }
 
-    ChunkResult timed_;  // the sum of this thread's chunks when playing for a time
+    ChunkResult timed;  // the sum of this thread's chunks when playing for a time
     double cpuSeconds = 0;
 
 private:
@@ -196,7 +197,7 @@ AnalysisResult RunAnalysis(const AnalysisRequest& r, const ProgressFn& progress)
     };
     for (const ChunkResult& c : work.results) add(c);
     for (auto& w : workers) {
-        add(w->timed_);
+        add(w->timed);
         result.CpuSeconds += w->cpuSeconds;
     }
     result.Rounds = uint64_t{result.HourBlocks} * kRoundsPerBlock;

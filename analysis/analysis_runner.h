@@ -6,7 +6,6 @@
 // the same results to the last bit with any number of threads.
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -46,7 +45,8 @@ AnalysisResult RunAnalysis(const AnalysisRequest& request, const ProgressFn& pro
 
 // The seed of chunk `chunk` of a run seeded with `seed`.
 uint64_t ChunkSeed(uint64_t seed, uint64_t chunk);
-// Blocks of 100 rounds per chunk for a run of `totalBlocks` (0 = a run for a time).
+// Blocks of 100 rounds per chunk for a run of `totalBlocks`. A run for a time has no
+// chunks of fixed size: each thread plays until the time is up.
 uint64_t ChunkBlocks(uint64_t totalBlocks);
 
 }  // namespace velmora

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <thread>
