@@ -87,7 +87,8 @@ void ResetCounts(Game& g) {
     g.AceFiveCount = 0;
 }
 
-bool ShowsShuffle(const Game& g) { return g.TableShown && g.Table && !g.PracticeDeckMode; }
+// The table shows the shuffle and the cut card in every table mode but practice.
+bool ShowsShuffle(const Game& g) { return g.ShownTable() && !g.PracticeDeckMode; }
 
 }  // namespace
 
