@@ -16,16 +16,20 @@ void CountBlackjack(Game& g, int h) {
         if (hand.StakeByStrategy[static_cast<size_t>(i)] > 0) g.StatsOf(i).Blackjacks += 1;
 }
 
+[[gnu::noinline]] void ShowDealerBlackjack(Game& g) {
+    if (TableDisplay* table = g.ShownTable()) {
+        table->FlipHoleCard();
+        if (g.SimulationMode) {
+            table->ShowAdvice("BLACKJACK!");
+            if ((table = g.ShownTable())) table->LongDelay(g.FlashTime);
+        }
+    }
+}
+
 void SettleBlackjacks(Game& g) {
     const int hands[] = {1, 3};
     if (g.Hands[kDealer].Blackjack) {
-        if (TableDisplay* table = g.ShownTable()) {
-            table->FlipHoleCard();
-            if (g.SimulationMode) {
-                table->ShowAdvice("BLACKJACK!");
-                if ((table = g.ShownTable())) table->LongDelay(g.FlashTime);
-            }
-        }
+        if (g.TableShown) ShowDealerBlackjack(g);
         g.Hands[kDealer].Finished = true;  // no drawing and no settlement later
         for (int h : hands) {
             if (h == 3 && !g.TwoHandsThisRound) continue;
@@ -103,7 +107,8 @@ void ShowChoices(Game& g) {
 
 // The player decides through the host's events. Returns false when the move is
 // not to be carried out (a stop, or the single judged decision of practice).
-bool PlayerDecides(Game& g) {
+// Table play only, so kept out of line from the analysis's round.
+[[gnu::noinline]] bool PlayerDecides(Game& g) {
     ShowChoices(g);
     do {
         g.PlayerAction = kNoAction;

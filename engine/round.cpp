@@ -21,9 +21,12 @@ int CountFor(const Game& g, int strategy) {
     return strategy == 3 && !g.Options.SingleStrategyView ? g.AceFiveIndex : g.CountIndex;
 }
 
+// Table-side steps are marked noinline: the analysis compiles the round as one
+// function, and keeping the table's code out of it keeps its hot path compact.
+
 // The player's bet in table play: the practice chip, the table minimum when the
 // player always bets it, or a wait until the table hands over a bet.
-void TakePlayersBet(Game& g) {
+[[gnu::noinline]] void TakePlayersBet(Game& g) {
     TableDisplay* table = g.ShownTable();
     const uint16_t minimum = g.Options.TableMinimum;
     if (g.PracticeDeckMode) {
@@ -60,7 +63,7 @@ void TakePlayersBet(Game& g) {
 }
 
 // Stakes at the table. Returns false when the run is to stop.
-bool TableStakes(Game& g) {
+[[gnu::noinline]] bool TableStakes(Game& g) {
     TableDisplay* table = g.ShownTable();
     const uint16_t minimum = g.Options.TableMinimum;
     if (g.Bankroll + table->ChipsOnSpot(1) < minimum) {
@@ -237,6 +240,21 @@ void DealInitialCards(Game& g) {
     assert(g.IsOk());
 }
 
+namespace {
+
+[[gnu::noinline]] void ShowDealerTotal(Game& g) {
+    if (TableDisplay* table = g.ShownTable()) {
+        table->ShowLabel(kDealer, std::to_string(g.Hands[kDealer].Total));
+        table->Delay(10);
+    }
+}
+
+[[gnu::noinline]] void ShowPush(Game& g, int h) {
+    if (TableDisplay* table = g.ShownTable()) table->ShowLabel(h, "PUSH");
+}
+
+}  // namespace
+
 void DealerPlays(Game& g) {
     THand& dealer = g.Hands[kDealer];
     g.PlayerAction = kNoAction;
@@ -249,10 +267,8 @@ void DealerPlays(Game& g) {
         } else {
             g.PlayerAction = kStand;
         }
-        if (TableDisplay* table = g.ShownTable()) {
-            table->ShowLabel(kDealer, std::to_string(dealer.Total));
-            table->Delay(10);
-        }
+        if (g.TableShown) [[unlikely]]
+            ShowDealerTotal(g);
         // A stop (or a lost shoe) means no card can be dealt any more: without this
         // the dealer would wait for a card forever.
     } while (g.PlayerAction != kStand && !g.StopRequested && g.ShoeBuilt);
@@ -267,8 +283,8 @@ void SettleHand(Game& g, int h) {
         RecordResult(g, h, -1);
     } else if (total > dealer) {
         RecordResult(g, h, +1);
-    } else if (TableDisplay* table = g.ShownTable()) {
-        table->ShowLabel(h, "PUSH");
+    } else if (g.TableShown) [[unlikely]] {
+        ShowPush(g, h);
     }
 }
 

@@ -130,7 +130,8 @@ void FreeShoe(Game& g) {
     ResetCounts(g);
 }
 
-void Reshuffle(Game& g) {
+// Out of line: it runs once a shoe, and in the table modes it shows the shuffle.
+[[gnu::noinline]] void Reshuffle(Game& g) {
     if (!g.ShoeBuilt) return;
     if (ShowsShuffle(g)) g.Table->ShowShuffle();
     if (!g.AnalysisShuffleOn) KeyAndSort(g);  // the analysis shuffles as it deals

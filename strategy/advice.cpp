@@ -13,7 +13,8 @@ std::string UpCardText(int up) { return up == 11 ? "Ace" : std::to_string(up); }
 
 }  // namespace
 
-void BuildAdvice(Game& g, uint16_t code, int hand) {
+// Out of line: it builds text, and only while the table is shown.
+[[gnu::noinline]] void BuildAdvice(Game& g, uint16_t code, int hand) {
     if (!IsPlayerHand(hand)) return;
     const THand& h = g.Hand(hand);
     const std::string t = std::to_string(h.Total);
