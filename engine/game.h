@@ -84,6 +84,10 @@ struct Game {
     std::vector<ShoeEntry> Shoe;
     uint16_t ShoeSize = 0;
     int32_t CardsDealt = 0;
+    // The cards before this index are in their final order. The table's shuffle
+    // orders the whole shoe at once; the analysis's shuffles a few cards ahead of
+    // the dealing (see ShuffleAhead).
+    uint16_t ShuffledTo = 0;
     uint16_t CutPoint = 0;
     bool ShoeBuilt = false;
     int32_t RunningCount = 0;

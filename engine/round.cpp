@@ -133,6 +133,7 @@ void FinishDeal(Game& g, int h) {
 void StartRound(Game& g) {
     if (g.StopRequested) return;
     if (NeedsReshuffle(g)) Reshuffle(g);
+    ShuffleAhead(g);
     g.RoundsInBatch += 1;
     ResetRound(g);
     g.ActiveHand = 1;

@@ -1,5 +1,6 @@
 #include "engine/shoe.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 #include <utility>
@@ -65,24 +66,40 @@ void KeyAndSort(Game& g) {
     SortShoe(g.Shoe.data(), static_cast<int>(g.Shoe.size()));
 }
 
-// The analysis shuffles as it deals: each card drawn is chosen at random among
-// those not dealt yet (Fisher-Yates, one step per card). That deals exactly as a
-// shuffled shoe would, but only the cards actually dealt before the cut cost work.
-// Only the cards move; the sort keys play no part in the analysis. The cards are
-// swapped as whole 8-byte words.
-const TCard& DrawAtRandom(Game& g, size_t i) {
+// The analysis shuffles as it deals: the card at place i is chosen at random among
+// those not dealt yet (Fisher-Yates, one step per place). That deals exactly as a
+// shuffled shoe would, but only the cards actually dealt cost work. The steps are
+// taken a few places ahead in one tight loop, the generator in registers, so the
+// random numbers are not on the path of each card as it is dealt. Only the cards
+// move (as whole 8-byte words); the sort keys play no part in the analysis.
+void ShuffleThrough(Game& g, size_t end) {
+    Xoshiro256 rng = g.AnalysisRng;
     ShoeEntry* shoe = g.Shoe.data();
-    const size_t j = i + g.AnalysisRng.Below(static_cast<uint32_t>(g.ShoeSize - i));
-    uint64_t drawn, waiting;
-    std::memcpy(&drawn, &shoe[j].Card, sizeof drawn);
-    std::memcpy(&waiting, &shoe[i].Card, sizeof waiting);
-    std::memcpy(static_cast<void*>(&shoe[j].Card), &waiting, sizeof waiting);
-    std::memcpy(static_cast<void*>(&shoe[i].Card), &drawn, sizeof drawn);
-    return shoe[i].Card;
+    const size_t size = g.ShoeSize;
+    for (size_t i = g.ShuffledTo; i < end; ++i) {
+        const size_t j = i + rng.Below(static_cast<uint32_t>(size - i));
+        uint64_t drawn, waiting;
+        std::memcpy(&drawn, &shoe[j].Card, sizeof drawn);
+        std::memcpy(&waiting, &shoe[i].Card, sizeof waiting);
+        std::memcpy(static_cast<void*>(&shoe[j].Card), &waiting, sizeof waiting);
+        std::memcpy(static_cast<void*>(&shoe[i].Card), &drawn, sizeof drawn);
+    }
+    g.AnalysisRng = rng;
+    g.ShuffledTo = static_cast<uint16_t>(end);
+}
+
+// A round that deals more cards than were shuffled ahead shuffles the rest one at
+// a time. A table shoe is ordered whole already.
+[[gnu::noinline]] void ShuffleOneMore(Game& g) {
+    if (g.AnalysisShuffleOn)
+        ShuffleThrough(g, g.ShuffledTo + 1u);
+    else
+        g.ShuffledTo = g.ShoeSize;
 }
 
 void ResetCounts(Game& g) {
     g.CardsDealt = 0;
+    g.ShuffledTo = g.AnalysisShuffleOn ? 0 : g.ShoeSize;
     g.RunningCount = 0;
     g.AceFiveCount = 0;
 }
@@ -95,11 +112,11 @@ bool ShowsShuffle(const Game& g) { return g.ShownTable() && !g.PracticeDeckMode;
 void BuildShoe(Game& g) {
     if (g.ShoeBuilt) return;
     g.ShoeBuilt = true;
-    ResetCounts(g);
     const int decks = g.Options.Decks;
     const int ranks = g.PracticeDeckMode ? 9 : 13;
     g.ShoeSize = static_cast<uint16_t>(decks * ranks * kSuits);
     g.CutPoint = static_cast<uint16_t>(decks * ranks * g.Options.Penetration);
+    ResetCounts(g);
 
     g.Shoe.clear();
     g.Shoe.reserve(g.ShoeSize);
@@ -140,12 +157,19 @@ void FreeShoe(Game& g) {
 
 bool NeedsReshuffle(const Game& g) { return g.CutPoint < g.CardsDealt; }
 
+void ShuffleAhead(Game& g) {
+    const size_t end = std::min<size_t>(static_cast<size_t>(g.CardsDealt) + kShuffleAhead, g.ShoeSize);
+    if (g.AnalysisShuffleOn && end > g.ShuffledTo) ShuffleThrough(g, end);
+}
+
 const TCard& DrawCard(Game& g) {
     assert(g.ShoeBuilt && g.ShoeSize > 0);
     if (ShowsShuffle(g) && g.CardsDealt == g.CutPoint) g.Table->MoveCutCard(true);
     if (g.CardsDealt < g.ShoeSize) {
         const size_t i = static_cast<size_t>(g.CardsDealt);
-        const TCard& card = g.AnalysisShuffleOn ? DrawAtRandom(g, i) : g.Shoe[i].Card;
+        if (i >= g.ShuffledTo) [[unlikely]]
+            ShuffleOneMore(g);
+        const TCard& card = g.Shoe[i].Card;
         g.RunningCount += card.CountTag;
         g.AceFiveCount += card.AceFiveTag;
         return card;

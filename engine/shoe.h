@@ -33,6 +33,10 @@ void FreeShoe(Game& game);
 void Reshuffle(Game& game);
 // True once the dealing index has passed the cut point; asked only at a round start.
 bool NeedsReshuffle(const Game& game);
+// While the analysis shuffles: orders the next kShuffleAhead places of the shoe
+// (fewer near its end), called at each round start. Nothing otherwise.
+constexpr int kShuffleAhead = 12;
+void ShuffleAhead(Game& game);
 // The next card, with the counts updated. The caller advances CardsDealt. The
 // reference stays valid until the shoe is shuffled or freed.
 const TCard& DrawCard(Game& game);

@@ -221,6 +221,59 @@ TEST_F(ShoeTest, AnalysisShuffleIsSeededOnceAndConsecutiveShoesDiffer) {
     EXPECT_EQ(dealAll(other), first);
 }
 
+TEST_F(ShoeTest, AnalysisDealsTheSameCardsHoweverFarAheadItShuffles) {
+    // The shuffle takes one random step per place, in place order, whether the
+    // steps are taken ahead at a round start or one at a time as cards are dealt;
+    // so a seed deals the same cards either way, and every card of the shoe once.
+    auto deal = [](Game& g, int aheadEvery) {
+        std::vector<int> cards;
+        for (int shoe = 0; shoe < 3; ++shoe) {
+            for (int i = 0; i < g.ShoeSize; ++i) {
+                if (aheadEvery > 0 && i % aheadEvery == 0) ShuffleAhead(g);
+                cards.push_back(DrawCard(g).Number);
+                g.CardsDealt += 1;
+            }
+            Reshuffle(g);
+        }
+        return cards;
+    };
+    game.AnalysisShuffleOn = true;
+    game.AnalysisRng.Reseed(5);
+    Build(2, 3);
+    const std::vector<int> oneByOne = deal(game, 0);
+
+    for (int every : {1, 5, kShuffleAhead + 3}) {
+        ScriptedHost otherHost;
+        Game other(otherHost);
+        other.AnalysisShuffleOn = true;
+        other.AnalysisRng.Reseed(5);
+        other.Options.Decks = 2;
+        other.Options.Penetration = 3;
+        BuildShoe(other);
+        EXPECT_EQ(deal(other, every), oneByOne) << every;
+    }
+    for (int shoe = 0; shoe < 3; ++shoe) {
+        std::vector<int> one(oneByOne.begin() + shoe * 104, oneByOne.begin() + (shoe + 1) * 104);
+        std::sort(one.begin(), one.end());
+        for (int k = 1; k <= 52; ++k) EXPECT_EQ(std::count(one.begin(), one.end(), k), 2) << k;
+    }
+}
+
+TEST_F(ShoeTest, ShufflingAheadStopsAtTheEndOfTheShoeAndLeavesTableShoesAlone) {
+    game.AnalysisShuffleOn = true;
+    Build(1, 3);
+    game.CardsDealt = 50;
+    ShuffleAhead(game);
+    EXPECT_EQ(game.ShuffledTo, 52);
+    EXPECT_TRUE(game.ShoeIsOk());
+
+    game.AnalysisShuffleOn = false;
+    Build(1, 3);
+    const std::vector<int> sorted = FirstNumbers(52);
+    ShuffleAhead(game);
+    EXPECT_EQ(FirstNumbers(52), sorted);
+}
+
 TEST_F(ShoeTest, FreeShoeEmptiesIt) {
     Build(2, 3);
     FreeShoe(game);
