@@ -88,11 +88,12 @@ void ShuffleThrough(Game& g, size_t end) {
     g.ShuffledTo = static_cast<uint16_t>(end);
 }
 
-// A round that deals more cards than were shuffled ahead shuffles the rest one at
-// a time. A table shoe is ordered whole already.
-[[gnu::noinline]] void ShuffleOneMore(Game& g) {
+// A round that deals more cards than were shuffled ahead shuffles the rest as they
+// are dealt, up to and including the place being dealt. A table shoe is ordered
+// whole already.
+[[gnu::noinline]] void ShuffleToTheDeal(Game& g) {
     if (g.AnalysisShuffleOn)
-        ShuffleThrough(g, g.ShuffledTo + 1u);
+        ShuffleThrough(g, static_cast<size_t>(g.CardsDealt) + 1);
     else
         g.ShuffledTo = g.ShoeSize;
 }
@@ -158,7 +159,8 @@ void FreeShoe(Game& g) {
 bool NeedsReshuffle(const Game& g) { return g.CutPoint < g.CardsDealt; }
 
 void ShuffleAhead(Game& g) {
-    const size_t end = std::min<size_t>(static_cast<size_t>(g.CardsDealt) + kShuffleAhead, g.ShoeSize);
+    const size_t end =
+        std::min<size_t>(static_cast<size_t>(g.CardsDealt) + kShuffleAhead, g.ShoeSize);
     if (g.AnalysisShuffleOn && end > g.ShuffledTo) ShuffleThrough(g, end);
 }
 
@@ -168,7 +170,7 @@ const TCard& DrawCard(Game& g) {
     if (g.CardsDealt < g.ShoeSize) {
         const size_t i = static_cast<size_t>(g.CardsDealt);
         if (i >= g.ShuffledTo) [[unlikely]]
-            ShuffleOneMore(g);
+            ShuffleToTheDeal(g);
         const TCard& card = g.Shoe[i].Card;
         g.RunningCount += card.CountTag;
         g.AceFiveCount += card.AceFiveTag;

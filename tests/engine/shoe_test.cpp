@@ -267,6 +267,13 @@ TEST_F(ShoeTest, ShufflingAheadStopsAtTheEndOfTheShoeAndLeavesTableShoesAlone) {
     EXPECT_EQ(game.ShuffledTo, 52);
     EXPECT_TRUE(game.ShoeIsOk());
 
+    // A deal beyond the shuffled places shuffles every place up to the one dealt.
+    Reshuffle(game);
+    game.CardsDealt = 40;
+    DrawCard(game);
+    EXPECT_EQ(game.ShuffledTo, 41);
+    EXPECT_TRUE(game.ShoeIsOk());
+
     game.AnalysisShuffleOn = false;
     Build(1, 3);
     const std::vector<int> sorted = FirstNumbers(52);
