@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/io/known_state.h"
 #include "tests/io/temp_folder.h"
 #include "tests/support/scripted_host.h"
 
@@ -332,13 +333,7 @@ TEST_F(OptionsFileTest, GarbledValuesAreBroughtIntoTheirListsAndWrittenBackOnlyA
 
 // The state a loaded options file may leave: the values the settings windows know.
 void ExpectKnownState(const Game& g) {
-    EXPECT_TRUE(IsValidDecks(g.Options.Decks));
-    EXPECT_TRUE(IsValidPenetration(g.Options.Penetration));
-    EXPECT_TRUE(IsValidTableMinimum(g.Options.TableMinimum));
-    EXPECT_GE(g.Options.ComputerSpeed, kMinComputerSpeed);
-    EXPECT_LE(g.Options.ComputerSpeed, kMaxComputerSpeed);
-    EXPECT_TRUE(g.Strategy.IsOk());
-    EXPECT_TRUE(g.Options.StrategyCopy.IsOk());
+    testing::ExpectKnownRules(g);
     EXPECT_LE(g.Options.ModeName.Raw[0], 15);
     EXPECT_LE(g.Options.VersionTag.Raw[0], 11);
 }

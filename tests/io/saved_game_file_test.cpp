@@ -7,6 +7,7 @@
 #include "io/options_file.h"
 #include "io/real48.h"
 #include "tests/io/file_size_limit.h"
+#include "tests/io/known_state.h"
 #include "tests/io/temp_folder.h"
 #include "tests/support/scripted_host.h"
 
@@ -339,13 +340,7 @@ TEST_F(SavedGameTest, RandomBytesLoadIntoAStateTheRulesKnow) {
         WriteAll(dir / "NOISE.VLM", NoiseBytes(9748 + seed, seed));
         Game other(host);
         LoadInto(other, "noise");
-        EXPECT_TRUE(IsValidDecks(other.Options.Decks));
-        EXPECT_TRUE(IsValidPenetration(other.Options.Penetration));
-        EXPECT_TRUE(IsValidTableMinimum(other.Options.TableMinimum));
-        EXPECT_GE(other.Options.ComputerSpeed, kMinComputerSpeed);
-        EXPECT_LE(other.Options.ComputerSpeed, kMaxComputerSpeed);
-        EXPECT_TRUE(other.Strategy.IsOk());
-        EXPECT_TRUE(other.Options.StrategyCopy.IsOk());
+        testing::ExpectKnownRules(other);
         EXPECT_LT(other.PlayMinutes, 60);
         EXPECT_LT(other.PlaySeconds, 60);
         for (const THand& h : other.Hands) {
