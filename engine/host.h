@@ -69,8 +69,9 @@ public:
     virtual void ShowShuffle() = 0;
     // The cut card comes out of the shoe (true) or goes back (false).
     virtual void MoveCutCard(bool out) = 0;
-    // A dealt card flies to the place of its PositionCode.
-    virtual void DealCard(const TCard& card) = 0;
+    // A dealt card flies to its place: card `number` (from 1) of `hand` (0 = dealer).
+    // Its PositionCode says the same for the first ten cards of a hand.
+    virtual void DealCard(const TCard& card, int hand, int number) = 0;
     virtual void FlipHoleCard() = 0;
     // The active-hand pointer (0 hides it).
     virtual void ShowPointer(int hand) = 0;

@@ -174,7 +174,7 @@ namespace {
     THand& hand = g.Hand(h);
     TCard& card = hand.Cards[hand.NumCards];
     card.PositionCode = static_cast<uint16_t>(10 * h + hand.NumCards);
-    g.Table->DealCard(card);
+    g.Table->DealCard(card, h, hand.NumCards);
     g.host.ProcessEvents();
 }
 
