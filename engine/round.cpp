@@ -77,7 +77,9 @@ int CountFor(const Game& g, int strategy) {
     }
     if (g.SimulationMode) {
         table->ClearTable();
-        g.TwoHandsThisRound = g.Options.BetTwoHands;
+        // Two hands stake twice the minimum each: bet them only while the rack can
+        // cover both, else one hand, so no chip is ever bet that is not there.
+        g.TwoHandsThisRound = g.Options.BetTwoHands && g.Bankroll >= 4.0 * minimum;
         if (g.Bankroll < minimum) {
             g.StopRequested = true;
             return false;

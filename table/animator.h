@@ -8,7 +8,7 @@
 namespace velmora {
 
 class Animator {
-public:
+  public:
     virtual ~Animator() = default;
 
     // Draw the scene's changes now (a window need only redraw what moved).

@@ -25,7 +25,9 @@ constexpr std::optional<int> KindOfCode(int code) {
     return std::nullopt;
 }
 
-constexpr double WorthOfCode(int code) { return code == kHalfCode ? 2.5 : code; }
+constexpr double WorthOfCode(int code) {
+    return code == kHalfCode ? 2.5 : code;
+}
 
 // The chip a bet amount is made of: itself for a single chip's code, half of it for
 // the doubled codes (10 is two 5s, 50 two 25s, 200 two 100s, 2000 two 1000s, 10000
@@ -33,27 +35,47 @@ constexpr double WorthOfCode(int code) { return code == kHalfCode ? 2.5 : code; 
 constexpr std::optional<int> ChipOfBet(int amount) {
     if (KindOfCode(amount)) return amount;
     switch (amount) {
-        case 10: return 5;
-        case 50: return 25;
-        case 200: return 100;
-        case 2000: return 1000;
-        case 10000: return 5000;
-        default: return std::nullopt;
+        case 10:
+            return 5;
+        case 50:
+            return 25;
+        case 200:
+            return 100;
+        case 2000:
+            return 1000;
+        case 10000:
+            return 5000;
+        default:
+            return std::nullopt;
     }
 }
 
-constexpr bool IsTwoChipBet(int amount) { return !KindOfCode(amount) && ChipOfBet(amount); }
+constexpr bool IsTwoChipBet(int amount) {
+    return !KindOfCode(amount) && ChipOfBet(amount);
+}
 
 // The colour of a chip value's rings and limit panels. The half chip has none.
 constexpr std::optional<Rgb> ChipColour(int code) {
     switch (code) {
-        case 5: case 10: return colour::kRed;
-        case 25: case 50: return colour::kLime;
-        case 100: case 200: return colour::kBlack;
-        case 500: return colour::kPurple;
-        case 1000: case 2000: return colour::kWhite;
-        case 5000: case 10000: return colour::kBlue;
-        default: return std::nullopt;
+        case 5:
+        case 10:
+            return colour::kRed;
+        case 25:
+        case 50:
+            return colour::kLime;
+        case 100:
+        case 200:
+            return colour::kBlack;
+        case 500:
+            return colour::kPurple;
+        case 1000:
+        case 2000:
+            return colour::kWhite;
+        case 5000:
+        case 10000:
+            return colour::kBlue;
+        default:
+            return std::nullopt;
     }
 }
 

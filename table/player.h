@@ -15,7 +15,7 @@
 namespace velmora {
 
 class TPlayer : public TableDisplay {
-public:
+  public:
     TPlayer(Game& game, Animator& animator);
 
     Game& game;
@@ -64,7 +64,7 @@ public:
     void Delay(int units) override;
     void LongDelay(int units) override;
 
-private:
+  private:
     bool closed_ = false;
 };
 

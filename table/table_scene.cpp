@@ -134,8 +134,7 @@ TableScene::TableScene() {
             int left, top, width, height;
             CardHome(h, k, left, top, width, height);
             const std::string name = "pos" + std::to_string(h == kDealer ? k : 10 * h + k);
-            cards_[h][k] = Add(Image(k >= 10 ? "pos" + std::to_string(h) + std::to_string(k)
-                                              : name,
+            cards_[h][k] = Add(Image(k >= 10 ? "pos" + std::to_string(h) + std::to_string(k) : name,
                                      left, top, width, height));
         }
     }
@@ -151,8 +150,8 @@ TableScene::TableScene() {
             const int left = kSlotPlace[h][s][0], top = kSlotPlace[h][s][1];
             if (left == 0 && top == 0) continue;
             const std::string suffix(static_cast<size_t>(s), static_cast<char>('0' + h));
-            rings_[h][s] = Add(Outline("Ring" + suffix, left + 1, top + 1, 43, 46,
-                                       colour::kWhite, 2));
+            rings_[h][s] =
+                Add(Outline("Ring" + suffix, left + 1, top + 1, 43, 46, colour::kWhite, 2));
             slots_[h][s] = Add(Image("Bet" + suffix, left, top, kSlotSize, kSlotSize));
         }
     }

@@ -46,7 +46,7 @@ constexpr int HandLeft(int hand) {
 }
 
 class TableScene {
-public:
+  public:
     TableScene();
 
     const std::vector<Sprite>& Sprites() const { return sprites_; }
@@ -86,7 +86,7 @@ public:
     SpriteId SpeedLabel;  // "Edit1": "< Slower    Faster>"
     SpriteId SpeedBar;    // "ScrollBar1": position 1..100 in Tag
 
-private:
+  private:
     SpriteId Add(Sprite sprite);
 
     std::vector<Sprite> sprites_;
