@@ -76,6 +76,7 @@ struct Game {
     uint16_t CurrentBet = 0;
     uint16_t BetAmount = 0;
     bool BettingOpen = false;
+    bool DecisionAwaited = false;  // the round waits for the player's move on ActiveHand
     uint16_t RoundsInBatch = 0;
     uint16_t FlashTime = 1;
     std::string AdviceText;

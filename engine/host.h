@@ -35,6 +35,12 @@ public:
     virtual bool AskYesCancel(std::string_view text) = 0;       // true = Yes
     // The advice box: error kind, caption "Error", one OK, its top-left at (left, top).
     virtual void ShowErrorAt(std::string_view text, int left, int top) = 0;
+    // A Yes/No question placed beside a hand, its top-left at (left, top) of the table.
+    virtual bool AskYesNoAt(std::string_view text, int left, int top) {
+        (void)left;
+        (void)top;
+        return AskYesNo(text);
+    }
     virtual void Beep() = 0;
 
     // Menu-bar play commands. Showing Bet also shows the two separator items.
@@ -85,6 +91,10 @@ public:
 
     // Betting.
     virtual void PlaceBetChip(int spot, int value) = 0;  // spot 1 or 3
+    // The Bet command: the table bets the last bet again.
+    virtual void ConfirmBet() {}
+    // The Surrender command: the dealer takes the active hand's bet and pays half back.
+    virtual void RefundSurrender() {}
     virtual double ChipsOnSpot(int spot) = 0;
     virtual void ShowBetBoxes(bool secondBox) = 0;
     // Exchange surplus small chips, show the bet panels, make change for CurrentBet.

@@ -110,6 +110,11 @@ void ShowChoices(Game& g) {
 // Table play only, so kept out of line from the analysis's round.
 [[gnu::noinline]] bool PlayerDecides(Game& g) {
     ShowChoices(g);
+    struct Awaiting {  // the table takes decisions only while this wait runs
+        Game& g;
+        explicit Awaiting(Game& game) : g(game) { g.DecisionAwaited = true; }
+        ~Awaiting() { g.DecisionAwaited = false; }
+    } awaiting{g};
     do {
         g.PlayerAction = kNoAction;
         g.host.WaitForInput();
