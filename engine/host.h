@@ -19,7 +19,7 @@ class TableDisplay;
 class ResultsDisplay;
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // The body of every wait: handle pending input. The engine re-reads its flags after.
@@ -30,9 +30,9 @@ public:
     virtual TimeOfDay Now() = 0;
 
     // Message boxes, with the system's own texts.
-    virtual void ShowMessage(std::string_view text) = 0;        // OK
-    virtual bool AskYesNo(std::string_view text) = 0;           // true = Yes
-    virtual bool AskYesCancel(std::string_view text) = 0;       // true = Yes
+    virtual void ShowMessage(std::string_view text) = 0;   // OK
+    virtual bool AskYesNo(std::string_view text) = 0;      // true = Yes
+    virtual bool AskYesCancel(std::string_view text) = 0;  // true = Yes
     // The advice box: error kind, caption "Error", one OK, its top-left at (left, top).
     virtual void ShowErrorAt(std::string_view text, int left, int top) = 0;
     // A Yes/No question placed beside a hand, its top-left at (left, top) of the table.
@@ -67,7 +67,7 @@ public:
 // The table window, called by the engine in the order of a deal and only while the
 // table is shown. It decides nothing about the game.
 class TableDisplay {
-public:
+  public:
     virtual ~TableDisplay() = default;
 
     virtual void ClearTable() = 0;
@@ -119,7 +119,7 @@ public:
 
 // The analysis results window.
 class ResultsDisplay {
-public:
+  public:
     virtual ~ResultsDisplay() = default;
     // After a block of 100 rounds: tick the run-time clock and redraw (at most once a
     // clock second outside the single-strategy view).

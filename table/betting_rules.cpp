@@ -92,12 +92,18 @@ DoubledBet Doubled(int last, int minimum) {
 
 }  // namespace
 
+// Betting is open until the first chip lies on the main spot: events come in
+// bursts, and a second gesture before the round has taken the bet must not add to it.
 bool BettingNow(const TPlayer& t) {
-    return t.game.BettingOpen && !t.Closed();
+    return t.game.BettingOpen && !t.Closed() && !t.Scene[Spot(t, 1)].Visible;
 }
 
+// One move a wait: once a gesture has decided, the rest of the burst waits for the
+// round to carry it out.
 bool DecidingNow(const TPlayer& t) {
-    return t.game.DecisionAwaited && IsPlayerHand(t.game.ActiveHand) && !t.Closed();
+    const Game& g = t.game;
+    return g.DecisionAwaited && g.PlayerAction == kNoAction && IsPlayerHand(g.ActiveHand) &&
+           !t.Closed();
 }
 
 void PickUpRackChip(TPlayer& t, int kind) {
@@ -253,7 +259,7 @@ void RepeatBet(TPlayer& t) {
 void TouchBet(TPlayer& t, int hand) {
     Game& g = t.game;
     if (!IsPlayerHand(hand) || !DecidingNow(t)) return;
-    if (g.CurrentBet > g.Bankroll) return;
+    if (g.CurrentBet > g.Bankroll || g.Hand(hand).Finished) return;
     const THand& h = g.Hand(hand);
     if (h.CanSplit) {
         g.ActiveHand = static_cast<uint16_t>(hand);

@@ -33,7 +33,7 @@ void AdvicePanel1Click(TPlayer& t);
 // The half chip cannot be bet.
 void Bet2aMouseUp(TPlayer& t);
 
-// The table takes bets, or a decision on a hand, now.
+// The table takes a bet (nothing lies on the main spot yet), or a decision, now.
 bool BettingNow(const TPlayer& t);
 bool DecidingNow(const TPlayer& t);
 
