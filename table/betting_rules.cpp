@@ -295,46 +295,18 @@ void ExchangeChip(TPlayer& t) {
     s[s.MovingChip2].Visible = false;
     const auto kind = KindOfCode(chip);
     if (!kind || *kind == kHalfChip || chip > g.Bankroll) return ShowRack(t);
-    auto count = [&g](int k) { return g.RackCount[static_cast<size_t>(k)]; };
-    // Break the chip into the next lower kind: the chip leaves, its worth arrives.
-    auto breakInto = [&](int lower, int n) {
-        g.RackCount[static_cast<size_t>(*kind)] -= 1;
-        DeliverChips(t, s.RackImage(lower), n);
-        g.RackCount[static_cast<size_t>(lower)] += static_cast<uint16_t>(n);
-    };
-    switch (chip) {
-        case 5:
-            CombineChips(t, 25, 4);
-            break;  // needs five $5s, this one among them
-        case 25:
-            if (count(kChip25) > 3 && count(kChip5) >= 1)
-                CombineChips(t, 100, 3);
-            else
-                breakInto(kChip5, 5);
-            break;
-        case 100:
-            if (count(kChip100) > 4 && count(kChip25) >= 1)
-                CombineChips(t, 500, 4);
-            else
-                breakInto(kChip25, 4);
-            break;
-        case 500:
-            if (count(kChip500) > 1 && count(kChip100) >= 1)
-                CombineChips(t, 1000, 1);
-            else
-                breakInto(kChip100, 5);
-            break;
-        case 1000:
-            if (count(kChip1000) > 4 && count(kChip500) >= 1)
-                CombineChips(t, 5000, 4);
-            else
-                breakInto(kChip500, 2);
-            break;
-        case 5000:
-            breakInto(kChip1000, 5);
-            break;
-        default:
-            break;
+    // Colour up when the rack holds enough of this chip to make the next one (the
+    // carried chip among them) and at least one of the chip below; otherwise break the
+    // chip into the one below. A $5 only ever colours up, and needs five $5s for it.
+    const auto count = [&g](int k) { return int(g.RackCount[static_cast<size_t>(k)]); };
+    const int k = *kind;
+    const int next = k + 1 < kChipKinds ? kPerHigherChip[k + 1] : 0;
+    if (k == kChip5 || (next > 0 && count(k) >= next && count(k - 1) >= 1)) {
+        CombineChips(t, kChipCodes[static_cast<size_t>(k + 1)], next - 1);
+    } else {
+        g.RackCount[static_cast<size_t>(k)] -= 1;
+        DeliverChips(t, s.RackImage(k - 1), kPerHigherChip[k]);
+        g.RackCount[static_cast<size_t>(k - 1)] += static_cast<uint16_t>(kPerHigherChip[k]);
     }
     ShowRack(t);
 }
