@@ -207,6 +207,22 @@ private slots:
         QVERIFY(before != after);
     }
 
+    void ClosingTheProgramWhileAWindowWaitsAsksOnceAndClosesAfterTheWait() {
+        Started app;
+        app.dialogs.answers = {true, false};
+        bool closedAtOnce = true;
+        QVERIFY(!TimedOutWhileOpen(app, app.form->CasinoRulesItem,
+                                   [&] { closedAtOnce = app.form->close(); }));
+        QVERIFY(!closedAtOnce);  // the command was still waiting on the stack
+        QVERIFY(!app.game().RulesWindowOpen);
+        QTRY_VERIFY(!app.form->isVisible());
+        // Opening the rules window counts as a change, so the save question comes.
+        QCOMPARE(app.dialogs.boxes,
+                 QStringList({"yes/cancel: CLOSE BlackJack?",
+                              "yes/no: EXIT VLM - Do You Want to Save OPTIONS?"}));
+        QVERIFY(!QFile::exists("VLM.PRM"));
+    }
+
     void ChangesDuringAnAnalysis_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("runGoesOn");

@@ -270,5 +270,60 @@ TEST_F(RulesWindowDuringNormalPlay, MoreDecksRebuildTheShoeAndEndTheRun) {
     EXPECT_FALSE(game.RunInProgress);
 }
 
+// During Computer Simulated Play the computer stakes and plays; events are handled
+// after every card dealt, so the window opens in the middle of a deal.
+class RulesWindowDuringComputerPlay : public RulesWindowCommand {
+protected:
+    // Opens the rules window at the 15th event pass, where `player` acts; resets the
+    // game once 60 more passes have gone by.
+    void Play(std::function<void(FakeRulesWindow&)> player) {
+        host.onEvents = [this, player, passes = 0, opened = false](Game& g) mutable {
+            if (windows.rules) {
+                if (!opened) {
+                    opened = true;
+                    player(*windows.rules);
+                }
+                return;
+            }
+            ++passes;
+            if (passes == 15) {
+                roundsBeforeWindow = host.table.Calls("ReturnBets").size();
+                command.Open(SettingsWindow::Rules);
+                bankrollAfterWindow = g.Bankroll;
+            } else if (passes > 75) {
+                stakeAtEnd = g.Hand(1).NextStake;
+                GameReset(g);
+            }
+        };
+        ChooseMode(game, Mode::Simulation);
+    }
+
+    size_t roundsBeforeWindow = 0;
+    double bankrollAfterWindow = -1;
+    int stakeAtEnd = -1;
+};
+
+TEST_F(RulesWindowDuringComputerPlay, ANewMinimumStartsANewBankrollAndTheRunGoesOn) {
+    Play([](FakeRulesWindow& w) {
+        w.SetItemIndex(RulesEditor::kMinimumGroup, 0);  // "$5"
+        w.editor.ExitButtonClick();
+    });
+    EXPECT_EQ(game.Options.TableMinimum, 5);
+    EXPECT_EQ(bankrollAfterWindow, 1000);
+    EXPECT_GT(host.table.Calls("ReturnBets").size(), roundsBeforeWindow + 3);
+    EXPECT_EQ(stakeAtEnd, 5);  // the computer stakes the new minimum
+}
+
+TEST_F(RulesWindowDuringComputerPlay, OneDeckEndsTheRunInTheMiddleOfTheDeal) {
+    Play([](FakeRulesWindow& w) {
+        w.SetItemIndex(RulesEditor::kDecksGroup, 0);  // "1 Deck"
+        w.editor.ExitButtonClick();
+    });
+    EXPECT_EQ(game.ShoeSize, 52);
+    EXPECT_EQ(host.table.Calls("ReturnBets").size(), roundsBeforeWindow);
+    EXPECT_FALSE(host.tableOpen);
+    EXPECT_FALSE(game.RunInProgress);
+}
+
 }  // namespace
 }  // namespace velmora
