@@ -87,8 +87,8 @@ void TPreferForm::BuildSpeedPanel() {
     Edit4 = NewText(Panel1, "Edit4", " Slower Animation >");
 
     auto* grid = new QGridLayout(Panel1);
-    grid->setContentsMargins(16, 8, 16, 8);
-    grid->setVerticalSpacing(4);
+    grid->setContentsMargins(16, 12, 16, 10);
+    grid->setVerticalSpacing(6);
     grid->addWidget(Edit2, 0, 0, 1, 2);
     grid->addWidget(Edit1, 1, 0, 1, 2);
     grid->addWidget(ScrollBar1, 2, 0, 1, 2);

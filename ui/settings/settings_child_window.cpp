@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace velmora {
 
@@ -48,13 +50,25 @@ QFrame* SettingsChildWindow::NewPanel(QWidget* parent, const QString& name) {
 }
 
 void SettingsChildWindow::SetContent(QWidget* content) {
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
-    layout->addWidget(content, 1, 1);
-    layout->setRowStretch(0, 1);
-    layout->setRowStretch(2, 1);
-    layout->setColumnStretch(0, 1);
-    layout->setColumnStretch(2, 1);
+    // Centred while the window is larger than its controls need; scrolled when a
+    // small main window leaves less room, so nothing is ever cut off.
+    auto* page = new QWidget;
+    auto* centred = new QGridLayout(page);
+    centred->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
+    centred->addWidget(content, 1, 1);
+    centred->setRowStretch(0, 1);
+    centred->setRowStretch(2, 1);
+    centred->setColumnStretch(0, 1);
+    centred->setColumnStretch(2, 1);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setBackgroundRole(QPalette::Window);
+    scroll->setWidget(page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
 }
 
 bool SettingsChildWindow::eventFilter(QObject* watched, QEvent* event) {
