@@ -1,8 +1,9 @@
 #pragma once
 // A settings window as the main window shows it: a borderless child that covers its
 // parent's whole area, follows its parent's size, and shows its controls on a
-// raised panel centred on the button-face background. The controls keep the
-// arrangement of the window's design; Qt layouts size them for the font in use.
+// raised panel centred on the button-face background (scrolled when the area is too
+// small for them). The controls keep the arrangement of the window's design; Qt
+// layouts size them for the font in use.
 
 #include <QFont>
 #include <QFrame>
@@ -24,7 +25,7 @@ protected:
 
     // A raised panel of the window's background, as the windows' designs draw them.
     static QFrame* NewPanel(QWidget* parent, const QString& name);
-    // Shows `content` centred in the window.
+    // Shows `content` centred in the window, or scrolled in a window too small for it.
     void SetContent(QWidget* content);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
