@@ -16,6 +16,9 @@
 #include "ui/dialog_service.h"
 #include "ui/file_ctrls.h"
 #include "ui/qt_host.h"
+#include "ui/settings/prefer_form.h"
+#include "ui/settings/rules_form.h"
+#include "ui/settings/strategy_form.h"
 #include "ui/speed_measurement.h"
 
 #include <QApplication>
@@ -54,6 +57,7 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     picker_ = std::make_unique<TFileCtrls>(dialogs_, this);
     host_ = std::make_unique<QtHost>(dialogs_, *this, *picker_);
     game_ = std::make_unique<Game>(*host_);
+    settings_ = std::make_unique<SettingsCommand>(*game_, static_cast<SettingsWindows&>(*this));
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
@@ -70,13 +74,22 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    // The results window refers to the game: it goes first.
+    // The child windows refer to the game: they go first.
     delete results_;
+    delete rules_;
+    delete strategy_;
+    delete prefer_;
 }
 
 TSimForm* TMainForm::ResultsWindow() const { return results_; }
 
 THelpWindow* TMainForm::HelpWindow() const { return help_; }
+
+TRulesForm* TMainForm::RulesWindow() const { return rules_; }
+
+TStrategyForm* TMainForm::StrategyWindow() const { return strategy_; }
+
+TPreferForm* TMainForm::PreferencesWindow() const { return prefer_; }
 
 QAction* TMainForm::PlayCommandAction(PlayCommand command) {
     switch (command) {
@@ -112,18 +125,20 @@ void TMainForm::BuildMenus() {
                                              [this] { RunMode(Mode::Analysis); });
 
     OptionsMenu = bar->addMenu("&Options");
-    CasinoRulesItem = OptionsMenu->addAction("&Casion Rules");
-    PlayingStrategyItem = OptionsMenu->addAction("&Playing Strategy");
-    OtherPreferencesItem = OptionsMenu->addAction("&Other Preferences");
+    CasinoRulesItem =
+        OptionsMenu->addAction("&Casion Rules", this, &TMainForm::CasinoRulesClick);
+    PlayingStrategyItem =
+        OptionsMenu->addAction("&Playing Strategy", this, &TMainForm::PlayingStrategyClick);
+    OtherPreferencesItem =
+        OptionsMenu->addAction("&Other Preferences", this, &TMainForm::OtherPreferencesClick);
 
     HelpMenu = bar->addMenu("Hel&p");
     TopicsItem = HelpMenu->addAction("&Topics", this, &TMainForm::TopicsClick);
     AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
 
-    // The modes that play on the table, and the settings windows, need the table and
-    // settings windows, which this build does not have yet.
-    for (QAction* later : {NormalPlayItem, PracticeDeckItem, ComputerSimulatedPlayItem,
-                           CasinoRulesItem, PlayingStrategyItem, OtherPreferencesItem})
+    // The modes that play on the table need the table window, which this build does
+    // not have yet.
+    for (QAction* later : {NormalPlayItem, PracticeDeckItem, ComputerSimulatedPlayItem})
         later->setEnabled(false);
 
     // A click on one of these top menus leaves an open settings window.
@@ -257,14 +272,55 @@ void TMainForm::RunMode(Mode mode) {
     ChooseMode(*game_, mode);
 }
 
-void TMainForm::CloseSettingsWindows() {
+void TMainForm::CasinoRulesClick() { OpenSettingsWindow(SettingsWindow::Rules); }
+
+void TMainForm::PlayingStrategyClick() { OpenSettingsWindow(SettingsWindow::Strategy); }
+
+void TMainForm::OtherPreferencesClick() { OpenSettingsWindow(SettingsWindow::Preferences); }
+
+void TMainForm::OpenSettingsWindow(SettingsWindow which) {
+    WaitScope wait(*this);
+    settings_->Open(which);
+}
+
+void TMainForm::CloseSettingsWindows() { settings_->CloseSettingsWindows(); }
+
+void TMainForm::CreateSettingsWindow(SettingsWindow which) {
     Game& g = *game_;
-    g.ChildWindowClosed = true;
-    // The strategy editor, the casino-rules and the preferences windows close here
-    // once they exist; their open flags stay false until then.
-    if (g.SaveOptionsRequest) {
-        g.SaveOptionsRequest = false;
-        SaveOptions(g, kOptionsFileName);
+    SettingsChildWindow* window = nullptr;
+    switch (which) {
+        case SettingsWindow::Rules:
+            rules_ = new TRulesForm(g, client_);
+            rules_->Editor().InitRulesWindow();
+            window = rules_;
+            break;
+        case SettingsWindow::Strategy:
+            strategy_ = new TStrategyForm(g, client_);
+            strategy_->Editor().InitStrategyWindow();
+            window = strategy_;
+            break;
+        case SettingsWindow::Preferences:
+            prefer_ = new TPreferForm(g, client_);
+            prefer_->Editor().InitPrefsWindow();
+            window = prefer_;
+            break;
+    }
+    // Over whatever else the client area shows, until it is closed.
+    window->show();
+    window->raise();
+    window->setFocus();
+}
+
+void TMainForm::DestroySettingsWindow(SettingsWindow which) {
+    // Never called from a handler of the window itself: the exit buttons only ask
+    // the waiting command to go on, and the menus belong to this window.
+    switch (which) {
+        case SettingsWindow::Rules: delete rules_; break;
+        case SettingsWindow::Strategy:
+            if (strategy_) strategy_->Editor().StoreStrategyRow();
+            delete strategy_;
+            break;
+        case SettingsWindow::Preferences: delete prefer_; break;
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The main window "Velmora 32": a green client area that holds the child windows
-// (results now, the table and the settings windows later), the menu bar with its
+// (the results, the settings windows and later the table), the menu bar with its
 // commands and the play commands that the engine shows and hides, the start-up and the
 // exit questions. It owns the game and the host the engine talks through.
 
@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "engine/game.h"
+#include "settings/settings_command.h"
 #include "ui/host_windows.h"
 
 class QAction;
@@ -22,9 +23,12 @@ class DialogService;
 class QtHost;
 class TFileCtrls;
 class THelpWindow;
+class TPreferForm;
+class TRulesForm;
 class TSimForm;
+class TStrategyForm;
 
-class TMainForm : public QMainWindow, public HostWindows {
+class TMainForm : public QMainWindow, public HostWindows, private SettingsWindows {
     Q_OBJECT
 
 public:
@@ -36,6 +40,10 @@ public:
     TFileCtrls& Picker() { return *picker_; }
     TSimForm* ResultsWindow() const;
     THelpWindow* HelpWindow() const;
+    // The settings windows while they are open; null otherwise.
+    TRulesForm* RulesWindow() const;
+    TStrategyForm* StrategyWindow() const;
+    TPreferForm* PreferencesWindow() const;
     bool StartupFinished() const { return startMarker_; }
 
     // The first activation's work: options, hands, statistics, shoe, the speed
@@ -54,6 +62,10 @@ public:
     void LoadFileClick();
     void ExitClick();
     void RunMode(Mode mode);
+    void CasinoRulesClick();
+    void PlayingStrategyClick();
+    void OtherPreferencesClick();
+    // Closes an open settings window; also the handler of the File, Run and Options menus.
     void CloseSettingsWindows();
     void TopicsClick();
     void AboutClick();
@@ -115,6 +127,10 @@ private:
 
     void BuildMenus();
     QAction* PlayCommandAction(PlayCommand command);
+    void OpenSettingsWindow(SettingsWindow which);
+    // SettingsWindows.
+    void CreateSettingsWindow(SettingsWindow which) override;
+    void DestroySettingsWindow(SettingsWindow which) override;
     // The close query: false when the player chose to stay.
     bool ConfirmClose();
     // Ends the program's own waits so that the handlers on the stack return.
@@ -125,10 +141,14 @@ private:
     std::unique_ptr<TFileCtrls> picker_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Game> game_;
+    std::unique_ptr<SettingsCommand> settings_;
     QWidget* client_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;
     QPointer<TSimForm> results_;
     QPointer<THelpWindow> help_;
+    QPointer<TRulesForm> rules_;
+    QPointer<TStrategyForm> strategy_;
+    QPointer<TPreferForm> prefer_;
     bool startMarker_ = false;  // the start-up has run ("RUNNING")
     bool closeConfirmed_ = false;
     bool quitPending_ = false;

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick xdotool
 )
 
 missing=()
