@@ -68,8 +68,7 @@ std::optional<std::string> LoadOptionsFile(const std::string& path, OptionsRecor
     }
     HeadlessHost host;
     Game game(host);
-    ApplyOptionsFile(game, file.bytes);
-    foreign = !(game.Options.VersionTag == kVersionTag);
+    foreign = !ApplyOptionsFile(game, file.bytes);
     rules = game.Options;
     strategy = game.Strategy;
     return std::nullopt;
