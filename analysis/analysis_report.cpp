@@ -43,11 +43,11 @@ uint64_t StatisticsSignature(const AnalysisResult& r) {
         const Statistics& s = r.Stats[static_cast<size_t>(i)];
         for (double v : s.ResultByCount) h.Add(v);
         for (double v : s.StakeByCount) h.Add(v);
-        for (int32_t v : s.HourHistogram) h.Add(v);
+        for (int64_t v : s.HourHistogram) h.Add(v);
         for (double v : {s.HourNet, s.TotalNet, s.TotalStaked, s.BankrollSwing, s.Wins,
                          s.LossUnits})
             h.Add(v);
-        for (int32_t v : {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles,
+        for (int64_t v : {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles,
                           s.Blackjacks})
             h.Add(v);
     }

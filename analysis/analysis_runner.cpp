@@ -56,7 +56,7 @@ public:
     }
 
     std::array<Statistics, 5> kept{};
-    uint32_t keptBlocks = 0;
+    uint64_t keptBlocks = 0;
 
 private:
     double seconds_;
@@ -69,7 +69,7 @@ private:
 // The results of one chunk of the analysis.
 struct ChunkResult {
     std::array<Statistics, 5> Stats{};
-    uint32_t HourBlocks = 0;
+    uint64_t HourBlocks = 0;
 };
 
 // The work shared by the threads: chunks of blocks, taken in turn by whichever thread
@@ -200,7 +200,7 @@ AnalysisResult RunAnalysis(const AnalysisRequest& r, const ProgressFn& progress)
         add(w->timed);
         result.CpuSeconds += w->cpuSeconds;
     }
-    result.Rounds = uint64_t{result.HourBlocks} * kRoundsPerBlock;
+    result.Rounds = result.HourBlocks * kRoundsPerBlock;
     return result;
 }
 

@@ -26,7 +26,7 @@ struct AnalysisRequest {
 
 struct AnalysisResult {
     std::array<Statistics, 5> Stats{};  // [1..4] by betting strategy
-    uint32_t HourBlocks = 0;
+    uint64_t HourBlocks = 0;
     uint64_t Rounds = 0;
     double Seconds = 0;     // wall-clock time of the whole run
     double CpuSeconds = 0;  // processor time of the playing threads, summed

@@ -157,10 +157,10 @@ std::string AdvantageCell(double a) {
     return Join({"      ", NumberCell(a, 5, 2), "%"});
 }
 
-std::string RatioCell(int32_t won, int32_t lost) {
+std::string RatioCell(int64_t won, int64_t lost) {
     if (won <= 0 || lost <= 0) return "";
-    const double w = won;
-    const double l = lost;
+    const auto w = static_cast<double>(won);
+    const auto l = static_cast<double>(lost);
     if (l > w) return Join({"-", NumberCell(l / w, 4, 1)});
     return Join({"+", NumberCell(w / l, 4, 1)});
 }

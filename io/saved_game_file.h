@@ -36,8 +36,8 @@ struct SavedGameRecord {
     uint16_t PlayMinutes = 0;
     uint16_t PlaySeconds = 0;
     uint16_t Reserved = 0;
-    uint32_t HourBlocks = 0;
-    StrategyTable Strategy;  // the live table, not the options' copy
+    uint64_t HourBlocks = 0;  // 32 bits in the file
+    StrategyTable Strategy;   // the live table, not the options' copy
 
     friend bool operator==(const SavedGameRecord&, const SavedGameRecord&) = default;
 };
@@ -49,9 +49,20 @@ SavedGameRecord BuildSavedGame(const Game& game);
 // HourBlocks, the reserved bytes and the live strategy. Loading changes no window.
 void ApplySavedGame(Game& game, const SavedGameRecord& record);
 
+// The file keeps HourBlocks and the statistics' counters in 32 bits, which a long
+// analysis outgrows (it books 2^31 hands in minutes). Such a game is saved as the
+// same game made smaller: every count and amount of the statistics, and HourBlocks,
+// divided by the smallest power of two that makes every counter fit, counts rounded
+// to the nearest whole number. So every figure of the results window that is a share,
+// a rate or an average (per hand, per hour, by count, the advantage, the ratio) stays
+// what it was; only the totals shrink. HourNet and BankrollSwing, the hour and the
+// bankroll under way, are left as they are. Returns the divisor, 1 when all fitted.
+uint64_t ScaleToFit(SavedGameRecord& record);
+
 // The statistics are written as 6-byte reals, so an amount the format cannot hold
 // exactly is rounded to the nearest one it can (whole and half dollars below 2^37
-// are exact).
+// are exact). A counter too large for its field is written as the largest value the
+// field holds, never wrapped; ScaleToFit first keeps that from happening.
 SavedGameBytes EncodeSavedGame(const SavedGameRecord& record);
 SavedGameRecord DecodeSavedGame(std::span<const uint8_t, kSavedGameSize> bytes);
 

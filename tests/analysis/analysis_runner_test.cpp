@@ -77,6 +77,21 @@ TEST(AnalysisRunner, TheStrategiesShareTheCards) {
     EXPECT_EQ(hours, static_cast<int32_t>(r.HourBlocks));
 }
 
+TEST(AnalysisJson, CountsPastTwoToTheThirtyOneArePrintedWhole) {
+    AnalysisResult r;
+    r.HourBlocks = 6'000'000'000;
+    r.Rounds = r.HourBlocks * 100;
+    r.Stats[1].HandsPlayed = 5'000'000'000;
+    r.Stats[2].BankrollsLost = 2'500'000'000;
+    r.Stats[4].HourAt(-9) = 4'000'000'000;
+    const std::string json = AnalysisJson(Request(r.Rounds, 1, 1), r);
+    EXPECT_NE(json.find("\"HourBlocks\": 6000000000,"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"rounds\": 600000000000,"), std::string::npos);
+    EXPECT_NE(json.find("\"HandsPlayed\": 5000000000,"), std::string::npos);
+    EXPECT_NE(json.find("\"BankrollsLost\": 2500000000,"), std::string::npos);
+    EXPECT_NE(json.find("\"HourHistogram\": [0, 4000000000, 0,"), std::string::npos);
+}
+
 TEST(AnalyzeArguments, BadArgumentsComeBackAsMessages) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--decks", "3"}, "--decks must be 1, 2, 4, 6 or 8"},
