@@ -110,8 +110,11 @@ public:
 class ResultsDisplay {
 public:
     virtual ~ResultsDisplay() = default;
-    // After a block of 100 rounds: tick the run-time clock and redraw (at most once a
-    // clock second outside the single-strategy view).
+    // After every block of 100 rounds and its accounting, in every view. The window
+    // has nothing to do here; the headless tool counts its blocks here.
+    virtual void BlockEnded() {}
+    // After a block of 100 rounds, or of every 50th in the single-strategy view: tick
+    // the run-time clock and redraw (at most once a clock second outside that view).
     virtual void RefreshAnalysis() = 0;
 };
 

@@ -52,6 +52,7 @@ void RunLoop(Game& g) {
         } while (g.RoundsInBatch < kRoundsPerHour && !g.StopRequested);
         if (g.ResultsWindowOpen && !g.StopRequested) {
             EndOfHour(g);
+            if (g.Results) g.Results->BlockEnded();
             RefreshResults(g);
         }
     } while (!g.StopRequested);
