@@ -244,6 +244,9 @@ void TMainForm::SaveAs1Click() {
 void TMainForm::LoadFileClick() {
     WaitScope wait(*this);
     velmora::LoadFileClick(*game_);
+    // The results follow the loaded game at once: its statistics, its name in the
+    // title and its view (a single-strategy game hides the button, and the other way).
+    if (results_) results_->ShowAnalysis();
 }
 
 void TMainForm::ExitClick() {

@@ -233,6 +233,10 @@ void LoadFileClick(Game& game, const std::filesystem::path& folder) {
             return;
         case FilePrefix::Status::Complete:
             ApplySavedGame(game, *ParseSavedGame(read.bytes));
+            // The single-strategy view is a view of the analysis's results: a game loaded
+            // into table play must not switch it on, or the player's results would go
+            // unbooked.
+            if (!game.ResultsWindowOpen) game.Options.SingleStrategyView = false;
             return;
     }
 }

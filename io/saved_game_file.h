@@ -87,7 +87,8 @@ std::string NormaliseGameFileName(std::string name);
 bool PickGameFileName(Game& game);
 
 // The File menu commands. A relative GameFileName is taken in `folder` (the
-// current folder when empty).
+// current folder when empty). A game loaded while no analysis shows its results
+// leaves the single-strategy view off, whatever the file says.
 void SaveFileClick(Game& game, const std::filesystem::path& folder = {});
 void SaveAs1Click(Game& game, const std::filesystem::path& folder = {});
 void LoadFileClick(Game& game, const std::filesystem::path& folder = {});

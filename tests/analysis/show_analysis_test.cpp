@@ -397,6 +397,20 @@ TEST_F(Clicks, SingleStrategyViewShowsOnlyTheMaxStrategyAndIgnoresClicks) {
     EXPECT_FALSE(game.AnalysisTitleRefresh);
 }
 
+TEST_F(Clicks, ASingleStrategyViewEnteredInAnotherFormatShowsTheStatistics) {
+    // A loaded game switches the view on while the odds are shown.
+    Played(4, 100);
+    game.HourBlocks = 1;
+    Show(kOddsScreen);
+    game.Options.SingleStrategyView = true;
+    game.AnalysisTitleRefresh = true;
+    ShowAnalysis(game, grid);
+    EXPECT_EQ(grid.Caption(), kStatisticsTitle);
+    EXPECT_EQ(grid.Cell(2, 3), " Total Hands");
+    EXPECT_EQ(grid.ColumnWidth(3), ResultsGrid::kHiddenColumnWidth);
+    EXPECT_EQ(grid.Cell(6, 3), Cat({" 100", Blanks(11)}));
+}
+
 TEST_F(Clicks, AnOutOfRangeFormatShowsStatisticsAndClicksOnToOdds) {
     game.ResultsScreen = 0;
     game.AnalysisTitleRefresh = true;

@@ -213,6 +213,68 @@ private slots:
         QVERIFY(app.game().GameFileName.empty());
     }
 
+    void TheWindowFollowsTheViewOfALoadedGameBothWays() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        struct Seen {
+            bool single = false, buttonShown = false, hintShown = false;
+            QString caption;
+            QList<int> widths;
+            uint8_t screenAfterClick = 0;
+        };
+        auto look = [&app](TSimForm* results) {
+            Seen seen;
+            seen.single = app.game().Options.SingleStrategyView;
+            seen.buttonShown = !results->Button1->isHidden();
+            seen.hintShown = !results->Edit1->isHidden();
+            seen.caption = results->windowTitle();
+            for (int c = 3; c <= 6; ++c) seen.widths << results->Grid().ColumnWidth(c);
+            const uint8_t before = app.game().ResultsScreen;
+            QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+            seen.screenAfterClick = app.game().ResultsScreen;
+            app.game().ResultsScreen = before;
+            return seen;
+        };
+        Seen loadedSingle, loadedAll;
+        int stage = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            if (stage == 0) {
+                PickName("all");
+                app.form->SaveItem->trigger();
+                results->Button1->click();
+                PickName("single");
+                app.form->SaveAsItem->trigger();
+                stage = 1;
+                return false;
+            }
+            // From the single view, a game of all four strategies brings all back.
+            PickName("all");
+            app.form->LoadItem->trigger();
+            loadedAll = look(results);
+            // From the odds of all four, a single-strategy game.
+            QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+            PickName("single");
+            app.form->LoadItem->trigger();
+            loadedSingle = look(results);
+            return true;
+        });
+        QVERIFY(!loadedAll.single);
+        QVERIFY(loadedAll.buttonShown);
+        QVERIFY(loadedAll.hintShown);
+        QCOMPARE(loadedAll.widths, QList<int>({129, 129, 129, 129}));
+        QCOMPARE(int(loadedAll.screenAfterClick), int(kOddsScreen));
+
+        QVERIFY(loadedSingle.single);
+        QVERIFY(!loadedSingle.buttonShown);
+        QVERIFY(!loadedSingle.hintShown);
+        QCOMPARE(loadedSingle.caption, QString(kStatisticsTitle));
+        QCOMPARE(loadedSingle.widths, QList<int>({1, 1, 1, 129}));
+        QCOMPARE(int(loadedSingle.screenAfterClick), int(kOddsScreen));  // clicks do nothing
+    }
+
     void LoadingAMissingGameSaysSoAndLoadingBeforePlayIsRefused() {
         AppFixture app;
         app.StartUp();

@@ -234,6 +234,25 @@ TEST_F(SavedGameTest, LoadBeforeAnyModeIsStartedIsRefused) {
     EXPECT_EQ(analysis.HourBlocks, 789u);
 }
 
+TEST_F(SavedGameTest, TheSingleStrategyViewIsLoadedOnlyIntoAnAnalysis) {
+    Play(game);
+    game.Options.SingleStrategyView = true;
+    host.pickedNames.push_back("single");
+    SaveFileClick(game, dir.Path());
+
+    Game analysis(host);
+    analysis.ResultsWindowOpen = true;
+    host.pickedNames.push_back("single");
+    LoadFileClick(analysis, dir.Path());
+    EXPECT_TRUE(analysis.Options.SingleStrategyView);
+
+    // At the table the view would leave the player's own results unbooked.
+    Game table(host);
+    LoadInto(table, "single");
+    EXPECT_FALSE(table.Options.SingleStrategyView);
+    EXPECT_EQ(table.Options.Decks, 6);
+}
+
 TEST_F(SavedGameTest, AMissingFileBeepsWhenSoundIsOnAndKeepsThePickedName) {
     Play(game);
     const SavedGameRecord before = BuildSavedGame(game);
