@@ -186,23 +186,49 @@ std::string NormaliseGameFileName(std::string name) {
     return name;
 }
 
+bool NamesAGameFile(std::string_view name) {
+    return !name.empty() && name.find_first_of("*?") == std::string_view::npos &&
+           name.back() != '/';
+}
+
 bool PickGameFileName(Game& game) {
     const std::string proposal =
         game.GameFileName.empty() ? kDefaultGameFileName : game.GameFileName;
     const std::optional<std::string> picked = game.host.PickFileName(proposal);
-    if (!picked || picked->empty()) return false;
+    if (!picked || !NamesAGameFile(*picked)) return false;
     game.GameFileName = NormaliseGameFileName(*picked);
     return true;
 }
 
+namespace {
+
+// A pick for saving. A slip in the picker's list must not silently overwrite another
+// saved game: a name of an existing file other than the game's own asks first. On
+// No the game keeps its old name and nothing is written. (A folder of that name is
+// left to the save, which fails and says so.)
+bool PickNameToSave(Game& game, const std::filesystem::path& folder) {
+    const std::string current = game.GameFileName;
+    if (!PickGameFileName(game)) return false;
+    std::error_code ec;
+    const std::filesystem::path picked = GamePath(game, folder);
+    if (!std::filesystem::is_regular_file(picked, ec)) return true;
+    if (!current.empty() && std::filesystem::equivalent(picked, folder / current, ec))
+        return true;
+    if (game.host.AskYesNo(game.GameFileName + kReplaceQuestion)) return true;
+    game.GameFileName = current;
+    return false;
+}
+
+}  // namespace
+
 void SaveFileClick(Game& game, const std::filesystem::path& folder) {
-    if (game.GameFileName.empty() && !PickGameFileName(game)) return;
+    if (game.GameFileName.empty() && !PickNameToSave(game, folder)) return;
     game.AnalysisTitleRefresh = true;
     WriteGame(game, folder);
 }
 
 void SaveAs1Click(Game& game, const std::filesystem::path& folder) {
-    if (!PickGameFileName(game)) return;
+    if (!PickNameToSave(game, folder)) return;
     game.AnalysisTitleRefresh = true;
     WriteGame(game, folder);
 }

@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/game.h"
 #include "engine/options.h"
@@ -28,6 +29,8 @@ inline constexpr char kGameFileExtension[] = ".VLM";
 
 inline constexpr char kLoadTooEarlyMessage[] = "Load Game File AFTER You Start Playing";
 inline constexpr char kFileNotFoundMessage[] = "ERROR... File Not Found!";
+// Asked, after the file's name, before a save replaces another saved game.
+inline constexpr char kReplaceQuestion[] = " already exists - Do You Want to Replace It?";
 
 struct SavedGameRecord {
     OptionsRecord Options;
@@ -81,14 +84,20 @@ std::optional<SavedGameRecord> ParseSavedGame(std::span<const uint8_t> bytes);
 // sensitive; only the last part of the path is changed.
 std::string NormaliseGameFileName(std::string name);
 
+// Whether a name the picker returned can name a saved game: not empty, no "*" or "?"
+// (those make a mask of the picker's list) and not ending in a folder separator.
+bool NamesAGameFile(std::string_view name);
+
 // Asks the host's picker for a name, proposing GameFileName (or "lastgame.vlm"
-// when there is none). An accepted, non-empty name is normalised into
+// when there is none). An accepted name that names a game file is normalised into
 // GameFileName; returns whether that happened.
 bool PickGameFileName(Game& game);
 
 // The File menu commands. A relative GameFileName is taken in `folder` (the
-// current folder when empty). A game loaded while no analysis shows its results
-// leaves the single-strategy view off, whatever the file says.
+// current folder when empty). A name picked for saving that is another existing file
+// than the game's own is written only after the player agreed to replace it. A game
+// loaded while no analysis shows its results leaves the single-strategy view off,
+// whatever the file says.
 void SaveFileClick(Game& game, const std::filesystem::path& folder = {});
 void SaveAs1Click(Game& game, const std::filesystem::path& folder = {});
 void LoadFileClick(Game& game, const std::filesystem::path& folder = {});

@@ -27,7 +27,8 @@ public:
     TFileCtrls(DialogService& dialogs, QWidget* parent = nullptr);
 
     // Shows the picker with `proposal` in the name field and waits for OK or Cancel:
-    // the field's text on OK (possibly empty), nothing on Cancel.
+    // the field's text on OK (possibly empty), nothing on Cancel. OK on a mask or a
+    // folder only applies it to the list.
     std::optional<std::string> PickFileName(std::string_view proposal);
     bool IsPicking() const { return picking_; }
 

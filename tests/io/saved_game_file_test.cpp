@@ -210,6 +210,56 @@ TEST_F(SavedGameTest, ACancelledOrEmptyPickDoesNothing) {
     EXPECT_TRUE(dir.Names().empty());
 }
 
+TEST_F(SavedGameTest, AMaskOrAFolderIsNeverTakenForAName) {
+    game.TableShown = true;
+    game.GameFileName = "KEEP.VLM";
+    host.pickedNames = {std::string("*.vlm"), std::string("game?.vlm"), std::string("saves/")};
+    SaveAs1Click(game, dir.Path());
+    SaveAs1Click(game, dir.Path());
+    LoadFileClick(game, dir.Path());
+    EXPECT_EQ(game.GameFileName, "KEEP.VLM");
+    EXPECT_FALSE(game.AnalysisTitleRefresh);
+    EXPECT_TRUE(dir.Names().empty());
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(SavedGameTest, SavingOverAnotherSavedGameAsksFirst) {
+    SavedFile("first");  // the game is FIRST.VLM now
+    game.AnalysisTitleRefresh = false;
+    WriteAll(dir / "OTHER.VLM", {1, 2, 3});
+    const std::string question = "question: OTHER.VLM already exists - Do You Want to Replace It?";
+
+    host.pickedNames.push_back("other");
+    host.answers = {false};
+    SaveAs1Click(game, dir.Path());
+    EXPECT_EQ(host.boxes, std::vector<std::string>{question});
+    EXPECT_EQ(ReadAll(dir / "OTHER.VLM"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(game.GameFileName, "FIRST.VLM");  // No: as if nothing had been picked
+    EXPECT_FALSE(game.AnalysisTitleRefresh);
+
+    // Its own file is replaced without a question.
+    host.pickedNames.push_back("first.vlm");
+    SaveAs1Click(game, dir.Path());
+    EXPECT_EQ(host.boxes.size(), 1u);
+
+    host.pickedNames.push_back("other");
+    host.answers = {true};
+    SaveAs1Click(game, dir.Path());
+    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(game.GameFileName, "OTHER.VLM");
+    EXPECT_EQ(ReadAll(dir / "OTHER.VLM").size(), 9748u);
+
+    // The first Save of a new game asks too when the name it picks is taken.
+    Game fresh(host);
+    host.pickedNames.push_back("lastgame.vlm");
+    WriteAll(dir / "LASTGAME.VLM", {7});
+    SaveFileClick(fresh, dir.Path());
+    EXPECT_EQ(host.boxes.back(),
+              "question: LASTGAME.VLM already exists - Do You Want to Replace It?");
+    EXPECT_EQ(ReadAll(dir / "LASTGAME.VLM"), std::vector<uint8_t>{7});
+    EXPECT_TRUE(fresh.GameFileName.empty());
+}
+
 TEST_F(SavedGameTest, RelativeNamesAreTakenInTheCurrentFolder) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
