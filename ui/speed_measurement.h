@@ -1,6 +1,7 @@
 #pragma once
 // The start-up measurement of the machine's speed, which calibrates the animation
-// waits: the time that 25000 event passes take, read from the host's clock.
+// waits: the time that 25000 whole event passes (Host::ProcessEventsNow) take, read
+// from the host's clock.
 
 #include <cstdint>
 

@@ -81,6 +81,23 @@ private slots:
         QCOMPARE(int(m.ComputerSpeed), 10000);
     }
 
+    void TheMeasurementTimesWholeEventPassesNotSkippedCalls() {
+        // A host that, like the Qt host, skips most calls of ProcessEvents: only its
+        // whole passes take time.
+        class ThrottledHost : public ClockedHost {
+        public:
+            int skipped = 0;
+            void ProcessEvents() override { ++skipped; }
+            void ProcessEventsNow() override { ClockedHost::ProcessEvents(); }
+        } host;
+        host.nowUs = kNoon;
+        host.usPerPass = 350 * 1000 / kMeasuredPasses;
+        const SpeedMeasurement m = MeasureSpeed(host, 3);
+        QCOMPARE(host.skipped, 0);
+        QCOMPARE(host.readings, 2);
+        QCOMPARE(int(m.ComputerSpeed), 10000);
+    }
+
     void AClockThatNeverMovesEndsAtTheSlowestSetting() {
         ClockedHost host;
         host.nowUs = kNoon;
