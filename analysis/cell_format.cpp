@@ -74,7 +74,9 @@ double FiniteOrZero(double v) {
 }
 
 // A percentage of 100 or more: the four-decimal digits of the fraction read as a
-// percentage with two decimals, right-aligned like "   100.00 %".
+// percentage with two decimals, right-aligned like "   100.00 %". A negative one keeps
+// its sign: -1 is every dollar staked at a count lost, and "100.00 %" would read as
+// every dollar won.
 std::string WidePercent(const std::string& digits, bool negative) {
     const std::string_view d = digits;
     const std::string number =
