@@ -98,6 +98,13 @@ void TSimForm::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+void TSimForm::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt brings the second click of a double click as this event, and by default hands
+    // it on as a press. A double click is the player's one click in a hurry: its first
+    // press has made the step.
+    event->accept();
+}
+
 void TSimForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     PlaceControls();

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -85,6 +86,31 @@ private slots:
         QCOMPARE(app.form->windowTitle(), QString("Velmora 32"));
     }
 
+    void ADoubleClickIsOneStep() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        uint8_t afterDoubleClick = 0, afterClick = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            // Through the window system, as a mouse makes it: press, release, and the
+            // second press arriving as a double click.
+            QWindow* window = app.form->windowHandle();
+            const QPoint at = results->mapTo(app.form.get(), QPoint(300, 200));
+            QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+            QCoreApplication::processEvents();
+            afterDoubleClick = app.game().ResultsScreen;
+            QTest::mouseClick(window, Qt::LeftButton, {}, at);
+            QCoreApplication::processEvents();
+            afterClick = app.game().ResultsScreen;
+            return true;
+        });
+        QCOMPARE(int(afterDoubleClick), int(kOddsScreen));
+        QCOMPARE(int(afterClick), int(kCountScreen));
+    }
+
     void AClickOnTheHintLineAlsoCyclesTheFormats() {
         AppFixture app;
         app.StartUp();
@@ -147,13 +173,16 @@ private slots:
         app.StartUp();
         app.game().Options.HideBettingIntro = true;
         int handsBeforeReset = 0;
+        bool closedAtOnce = false;
         app.RunAnalysis([&] {
             if (!app.form->ResultsWindow() || Blocks(app.game()) < 3) return false;
             handsBeforeReset = app.game().StatsOf(1).HandsPlayed;
             app.form->ResetGameItem->trigger();
+            closedAtOnce = !app.form->ResultsWindow();
             return true;
         });
         QVERIFY(handsBeforeReset > 0);
+        QVERIFY(closedAtOnce);
         QVERIFY(!app.form->ResultsWindow());
         for (int s = 1; s <= 4; ++s) QCOMPARE(app.game().StatsOf(s).HandsPlayed, 0);
         QCOMPARE(app.game().HourBlocks, 0u);

@@ -2,10 +2,12 @@
 // item, the play commands, and the exit questions.
 
 #include "app/about_hit_box.h"
+#include "app/help_window.h"
 #include "app/main_form.h"
 #include "io/options_file.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/ui/modal_answerer.h"
+#include "ui/file_ctrls.h"
 
 #include <QFile>
 #include <QLabel>
@@ -175,6 +177,55 @@ private slots:
                            form.ComputerSimulatedPlayItem, form.CasinoRulesItem,
                            form.PlayingStrategyItem, form.OtherPreferencesItem})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+    }
+
+    void TheIdleWindowSaysWhereToBeginUntilAWindowFillsIt() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        QCOMPARE(app.form->IdleHint->text(), QString("Run > Betting and Rules Analysis to begin"));
+        QVERIFY(app.form->IdleHint->isVisible());
+        bool hintDuringTheRun = true;
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow()) return false;
+            hintDuringTheRun = app.form->IdleHint->isVisible();
+            return true;
+        });
+        QVERIFY(!hintDuringTheRun);
+        QVERIFY(app.form->IdleHint->isVisible());  // the reset closed the results
+    }
+
+    void HelpSaveAndExitHaveTheirStandardKeys() {
+        AppFixture app;
+        app.StartUp();
+        app.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        QCOMPARE(app.form->TopicsItem->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(app.form->SaveItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(app.form->ExitItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+        QTest::keyClick(app.form.get(), Qt::Key_F1);
+        QVERIFY(app.form->HelpWindow() && app.form->HelpWindow()->isVisible());
+        app.form->HelpWindow()->close();
+        app.form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), app.form.get());
+
+        bool pickerCame = false;
+        AnswerNextModal([&](QWidget* w) {
+            auto* picker = qobject_cast<TFileCtrls*>(w);
+            pickerCame = picker != nullptr;
+            if (picker) picker->Button2->click();
+        });
+        QTest::keyClick(app.form.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(pickerCame);
+        app.form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), app.form.get());
+
+        app.dialogs.answers = {false};
+        QTest::keyClick(app.form.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(app.dialogs.boxes, QStringList({"yes/cancel: CLOSE BlackJack?"}));
+        QVERIFY(app.form->isVisible());
     }
 
     void PlayCommandsAreHiddenUntilTheEngineShowsThem() {
