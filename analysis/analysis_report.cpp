@@ -51,8 +51,8 @@ uint64_t StatisticsSignature(const AnalysisResult& r) {
         for (double v : {s.HourNet, s.TotalNet, s.TotalStaked, s.BankrollSwing, s.Wins,
                          s.LossUnits})
             h.Add(v);
-        for (int64_t v : {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles,
-                          s.Blackjacks})
+        for (int64_t v :
+             {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles, s.Blackjacks})
             h.Add(v);
     }
     return h.Value();

@@ -14,8 +14,7 @@ namespace velmora {
 // by the ace-five count and books by it; 1, 2 and 4 by the conventional count. (The
 // single-strategy view measures strategy 4 alone, by the conventional count.)
 inline int CountFor(const Game& game, int strategy) {
-    return strategy == 3 && !game.Options.SingleStrategyView ? game.AceFiveIndex
-                                                             : game.CountIndex;
+    return strategy == 3 && !game.Options.SingleStrategyView ? game.AceFiveIndex : game.CountIndex;
 }
 
 // Sets Hands[i].NextStake for the four strategies from the counts of this round.

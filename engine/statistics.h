@@ -21,7 +21,7 @@ constexpr size_t CountSlot(int c) { return static_cast<size_t>(c - kMinCountInde
 struct Statistics {
     std::array<double, kCountSlots> ResultByCount{};  // net won by count index
     std::array<double, kCountSlots> StakeByCount{};   // money staked by count index
-    std::array<int64_t, kCountSlots> HourHistogram{}; // 100-round blocks by result; -9..9 used
+    std::array<int64_t, kCountSlots> HourHistogram{};  // 100-round blocks by result; -9..9 used
     double HourNet = 0;        // net of the current block of 100 rounds
     double TotalNet = 0;       // net of all finished blocks
     double TotalStaked = 0;    // every stake, doubles included
@@ -30,10 +30,10 @@ struct Statistics {
     double LossUnits = 0;      // 1 per loss, 0.5 per surrender
     int64_t BankrollsLost = 0;
     int64_t BankrollsWon = 0;
-    int64_t HandsPlayed = 0;   // stakes placed: one per hand played, split hands included
+    int64_t HandsPlayed = 0;  // stakes placed: one per hand played, split hands included
     int64_t Splits = 0;
     int64_t Doubles = 0;
-    int64_t Blackjacks = 0;    // player blackjacks, paid or pushed
+    int64_t Blackjacks = 0;  // player blackjacks, paid or pushed
 
     double& ResultAt(int c) { return ResultByCount[CountSlot(c)]; }
     double& StakeAt(int c) { return StakeByCount[CountSlot(c)]; }

@@ -212,8 +212,7 @@ bool PickNameToSave(Game& game, const std::filesystem::path& folder) {
     std::error_code ec;
     const std::filesystem::path picked = GamePath(game, folder);
     if (!std::filesystem::is_regular_file(picked, ec)) return true;
-    if (!current.empty() && std::filesystem::equivalent(picked, folder / current, ec))
-        return true;
+    if (!current.empty() && std::filesystem::equivalent(picked, folder / current, ec)) return true;
     if (game.host.AskYesNo(game.GameFileName + kReplaceQuestion)) return true;
     game.GameFileName = current;
     return false;

@@ -114,9 +114,9 @@ TEST(AnalysisRunner, TheSingleStrategyViewStakesAndBooksStrategyFourAlone) {
     const std::string json = AnalysisJson(q, r);
     EXPECT_NE(json.find("\"SingleStrategyView\": true"), std::string::npos);
     EXPECT_EQ(json.find("\"Basic Strategy\""), std::string::npos);
-    EXPECT_NE(json.find("\"ZOK Max Strategy\", \"HandsPlayed\": " +
-                        std::to_string(max.HandsPlayed)),
-              std::string::npos);
+    EXPECT_NE(
+        json.find("\"ZOK Max Strategy\", \"HandsPlayed\": " + std::to_string(max.HandsPlayed)),
+        std::string::npos);
 }
 
 TEST(AnalysisRunner, WithoutTheSingleViewTheTextShowsTheThreeFormats) {

@@ -114,8 +114,8 @@ private slots:
             if (line.startsWith("Not yet available")) later = line;
         }
         QVERIFY2(!available.isEmpty() && !later.isEmpty(), qPrintable(text.left(800)));
-        for (QMenu* menu : {app.form->FileMenu, app.form->RunMenu, app.form->OptionsMenu,
-                            app.form->HelpMenu}) {
+        for (QMenu* menu :
+             {app.form->FileMenu, app.form->RunMenu, app.form->OptionsMenu, app.form->HelpMenu}) {
             for (const QAction* item : menu->actions()) {
                 const QString name = item->text().remove('&');
                 const QString where = item->isEnabled() ? available : later;

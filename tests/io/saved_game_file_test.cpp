@@ -456,8 +456,8 @@ TEST_F(SavedGameTest, AGameTooLargeForTheFileIsSavedSmallerWithEveryRateKept) {
             s.HourAt(c) *= kTimes;
         }
         for (double* v : {&s.TotalNet, &s.TotalStaked, &s.Wins, &s.LossUnits}) *v *= kTimes;
-        for (int64_t* v : {&s.BankrollsLost, &s.BankrollsWon, &s.HandsPlayed, &s.Splits,
-                           &s.Doubles, &s.Blackjacks})
+        for (int64_t* v : {&s.BankrollsLost, &s.BankrollsWon, &s.HandsPlayed, &s.Splits, &s.Doubles,
+                           &s.Blackjacks})
             *v *= kTimes;
     }
     game.HourBlocks = 789 * kTimes;
