@@ -45,12 +45,20 @@ constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play
     }
     g.BetAmount = 0;
     table->PrepareBetting();
-    while (g.BetAmount == 0 && !g.StopRequested) g.host.WaitForInput();
-    table = g.ShownTable();
-    if (g.StopRequested || !table) return;
+    // The bet is what lies on the spots: a bet handed over without chips on the first
+    // spot is no bet, and the wait goes on.
+    while (!g.StopRequested) {
+        g.host.WaitForInput();
+        if (!(table = g.ShownTable())) return;
+        if (g.BetAmount > 0 && table->ChipsOnSpot(1) > 0) break;
+        g.BetAmount = 0;
+    }
+    if (g.StopRequested) return;
+    g.BetAmount = static_cast<uint16_t>(table->ChipsOnSpot(1));
     g.Hand(1).NextStake = g.BetAmount;
     g.Hand(1).StakeByStrategy[1] = g.BetAmount;
-    if (table->ChipsOnSpot(3) > 0) g.Hand(3).StakeByStrategy[1] = g.BetAmount;
+    if (table->ChipsOnSpot(3) > 0)
+        g.Hand(3).StakeByStrategy[1] = static_cast<uint16_t>(table->ChipsOnSpot(3));
     table->HideBetPanels();
     table->ClearTable();
     table->TakeMovingChipFromFirstSpot();
@@ -72,7 +80,9 @@ constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play
     }
     if (g.SimulationMode) {
         table->ClearTable();
-        g.TwoHandsThisRound = g.Options.BetTwoHands;
+        // Two hands stake twice the minimum each: bet them only while the rack can
+        // cover both, else one hand, so no chip is ever bet that is not there.
+        g.TwoHandsThisRound = g.Options.BetTwoHands && g.Bankroll >= 4.0 * minimum;
         if (g.Bankroll < minimum) {
             g.StopRequested = true;
             return false;
@@ -169,7 +179,7 @@ namespace {
     THand& hand = g.Hand(h);
     TCard& card = hand.Cards[hand.NumCards];
     card.PositionCode = static_cast<uint16_t>(10 * h + hand.NumCards);
-    g.Table->DealCard(card);
+    g.Table->DealCard(card, h, hand.NumCards);
     g.host.ProcessEvents();
 }
 

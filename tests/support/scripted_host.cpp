@@ -22,7 +22,7 @@ std::vector<std::string> RecordingTable::Calls(const std::string& prefix) const 
     return out;
 }
 
-void RecordingTable::DealCard(const TCard& card) {
+void RecordingTable::DealCard(const TCard& card, int, int) {
     calls.push_back(Join("DealCard", {double(card.PositionCode)}));
 }
 void RecordingTable::ShowPointer(int hand) { calls.push_back(Join("ShowPointer", {double(hand)})); }

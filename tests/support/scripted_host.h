@@ -27,7 +27,7 @@ public:
     void ClearTable() override { calls.push_back("ClearTable"); }
     void ShowShuffle() override { calls.push_back("ShowShuffle"); }
     void MoveCutCard(bool out) override { calls.push_back(out ? "CutCardOut" : "CutCardIn"); }
-    void DealCard(const TCard& card) override;
+    void DealCard(const TCard& card, int hand, int number) override;
     void FlipHoleCard() override { calls.push_back("FlipHoleCard"); }
     void ShowPointer(int hand) override;
     void ShowLabel(int hand, std::string_view text) override;

@@ -1,0 +1,23 @@
+#pragma once
+// The table's simple display operations: clearing the cards, the active-hand
+// pointer, the hand labels, the choice of a hand's bet spots, and a hit asked for
+// by a click on a hand.
+
+#include <string_view>
+
+#include "table/player.h"
+
+namespace velmora {
+
+// Hides every card place, the hand labels and the pointer; chips stay where they lie.
+void ClearTable(TPlayer& t);
+// Points at hand 1..4 (0 hides it); shown only while more than one hand is in play.
+void ShowPointer(TPlayer& t, int hand);
+// The label above hand 1..4; any other hand shows nothing.
+void ShowHandLabel(TPlayer& t, int hand, std::string_view text);
+// Makes hand 1..4's slots and rings the selected spot group.
+void SelectBetSpots(TPlayer& t, int hand);
+// A click on a hand's cards: hit it, finishing the hands played before it.
+void RequestHit(TPlayer& t, int hand);
+
+}  // namespace velmora
