@@ -4,6 +4,10 @@
 #include <iomanip>
 #include <sstream>
 
+#include "analysis/grid_text.h"
+#include "engine/game.h"
+#include "engine/headless_host.h"
+
 namespace velmora {
 
 namespace {
@@ -43,12 +47,12 @@ uint64_t StatisticsSignature(const AnalysisResult& r) {
         const Statistics& s = r.Stats[static_cast<size_t>(i)];
         for (double v : s.ResultByCount) h.Add(v);
         for (double v : s.StakeByCount) h.Add(v);
-        for (int32_t v : s.HourHistogram) h.Add(v);
+        for (int64_t v : s.HourHistogram) h.Add(v);
         for (double v : {s.HourNet, s.TotalNet, s.TotalStaked, s.BankrollSwing, s.Wins,
                          s.LossUnits})
             h.Add(v);
-        for (int32_t v : {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles,
-                          s.Blackjacks})
+        for (int64_t v :
+             {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles, s.Blackjacks})
             h.Add(v);
     }
     return h.Value();
@@ -86,7 +90,7 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r) {
     out << "  \"seconds\": " << r.Seconds << ",\n  \"rounds_per_second\": " << r.RoundsPerSecond()
         << ",\n";
     out << "  \"strategies\": [\n";
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = o.SingleStrategyView ? 4 : 1; i <= 4; ++i) {
         const Statistics& s = r.Stats[static_cast<size_t>(i)];
         out << "    {\"name\": \"" << kStrategyNames[i] << "\", \"HandsPlayed\": " << s.HandsPlayed
             << ", \"TotalStaked\": " << s.TotalStaked << ", \"TotalNet\": " << s.TotalNet
@@ -103,6 +107,20 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r) {
     }
     out << "  ]\n}\n";
     return out.str();
+}
+
+std::string ResultsText(const AnalysisRequest& q, const AnalysisResult& r) {
+    HeadlessHost host;
+    Game game(host);
+    game.Options = q.Rules;
+    game.TwoHandsThisRound = q.Rules.BetTwoHands;
+    game.HourBlocks = r.HourBlocks;
+    const auto seconds = static_cast<long>(r.Seconds);
+    game.PlayHours = static_cast<uint16_t>(seconds / 3600);
+    game.PlayMinutes = static_cast<uint16_t>(seconds / 60 % 60);
+    game.PlaySeconds = static_cast<uint16_t>(seconds % 60);
+    for (int i = 1; i <= 4; ++i) game.StatsOf(i) = r.Stats[static_cast<size_t>(i)];
+    return RenderAllFormats(game);
 }
 
 }  // namespace velmora

@@ -9,7 +9,13 @@
 
 namespace velmora {
 
+// Every statistic of each strategy measured (in the single-strategy view, strategy 4
+// alone) by name, with the rules, seed, threads, rounds and speed.
 std::string AnalysisJson(const AnalysisRequest& request, const AnalysisResult& result);
+
+// The results window's formats as text, filled with the run's summed statistics: what
+// the window would show after the run, in the view the run was made in.
+std::string ResultsText(const AnalysisRequest& request, const AnalysisResult& result);
 
 // FNV-1a over every statistic of the four strategies and the block count.
 uint64_t StatisticsSignature(const AnalysisResult& result);

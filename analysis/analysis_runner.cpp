@@ -1,5 +1,6 @@
 #include "analysis/analysis_runner.h"
 
+#include "analysis/show_analysis.h"
 #include "engine/game.h"
 #include "engine/headless_host.h"
 #include "engine/modes.h"
@@ -37,15 +38,26 @@ public:
     BlockCounter(double seconds, Clock::time_point start, std::atomic<uint64_t>& blocksDone)
         : seconds_(seconds), start_(start), blocksDone_(blocksDone) {}
 
-    // Arms the counter for one chunk of `blocks` (0 = until the time is up).
-    void Start(Game& game, uint64_t blocks) {
+    // Arms the counter for one chunk of `blocks` (0 = until the time is up), in the
+    // single-strategy view when `single`.
+    void Start(Game& game, uint64_t blocks, bool single) {
         game_ = &game;
         blocks_ = blocks;
+        single_ = single;
         kept = {};
         keptBlocks = 0;
     }
 
-    void RefreshAnalysis() override {
+    // The analysis has opened its results window. The view asked for is taken as the
+    // window's button does it (the mode command's game reset has just cleared it), so
+    // the whole chunk is played in it.
+    void Opened() {
+        if (single_) Button1Click(*game_);
+    }
+
+    void RefreshAnalysis() override {}
+
+    void BlockEnded() override {
         Game& g = *game_;
         blocksDone_.fetch_add(1, std::memory_order_relaxed);
         const bool over = blocks_ > 0 ? g.HourBlocks >= blocks_ : SecondsSince(start_) >= seconds_;
@@ -56,20 +68,34 @@ public:
     }
 
     std::array<Statistics, 5> kept{};
-    uint32_t keptBlocks = 0;
+    uint64_t keptBlocks = 0;
 
 private:
     double seconds_;
     Clock::time_point start_;
     std::atomic<uint64_t>& blocksDone_;
     uint64_t blocks_ = 0;
+    bool single_ = false;
     Game* game_ = nullptr;
+};
+
+// The headless host, whose results window is the block counter.
+class RunnerHost : public HeadlessHost {
+public:
+    explicit RunnerHost(BlockCounter& counter) : HeadlessHost(&counter), counter_(counter) {}
+    ResultsDisplay* OpenResults() override {
+        counter_.Opened();
+        return HeadlessHost::OpenResults();
+    }
+
+private:
+    BlockCounter& counter_;
 };
 
 // The results of one chunk of the analysis.
 struct ChunkResult {
     std::array<Statistics, 5> Stats{};
-    uint32_t HourBlocks = 0;
+    uint64_t HourBlocks = 0;
 };
 
 // The work shared by the threads: chunks of blocks, taken in turn by whichever thread
@@ -106,7 +132,7 @@ class Worker {
 public:
     explicit Worker(SharedWork& work)
         : work_(work), counter_(work.request.Seconds, work.start, work.blocksDone),
-          host_(&counter_), game_(host_) {}
+          host_(counter_), game_(host_) {}
 
     void Run() {
         const double before = ThreadCpuSeconds();
@@ -129,7 +155,7 @@ private:
         game_.Options.HideBettingIntro = true;
         game_.Strategy = r.Strategy;
         game_.AnalysisSeed = ChunkSeed(r.Seed, c);
-        counter_.Start(game_, work_.BlocksOf(c));
+        counter_.Start(game_, work_.BlocksOf(c), r.Rules.SingleStrategyView);
         BettingAnalysis(game_);
         for (int i = 1; i <= kStrategyCount; ++i)
             out.Stats[static_cast<size_t>(i)].Add(counter_.kept[static_cast<size_t>(i)]);
@@ -138,7 +164,7 @@ private:
 
     SharedWork& work_;
     BlockCounter counter_;
-    HeadlessHost host_;
+    RunnerHost host_;
     Game game_;
 };
 
@@ -200,7 +226,7 @@ AnalysisResult RunAnalysis(const AnalysisRequest& r, const ProgressFn& progress)
         add(w->timed);
         result.CpuSeconds += w->cpuSeconds;
     }
-    result.Rounds = uint64_t{result.HourBlocks} * kRoundsPerBlock;
+    result.Rounds = result.HourBlocks * kRoundsPerBlock;
     return result;
 }
 

@@ -16,7 +16,9 @@
 namespace velmora {
 
 struct AnalysisRequest {
-    OptionsRecord Rules;      // casino rules and preferences (HideBettingIntro is forced on)
+    // Casino rules and preferences (HideBettingIntro is forced on). SingleStrategyView
+    // asks for a run in the single-strategy view: only strategy 4 staked and booked.
+    OptionsRecord Rules;
     StrategyTable Strategy;   // the playing strategy
     uint64_t Rounds = 0;      // rounds to play (rounded up to whole blocks of 100); 0 = by time
     double Seconds = 0;       // used when Rounds is 0
@@ -26,7 +28,7 @@ struct AnalysisRequest {
 
 struct AnalysisResult {
     std::array<Statistics, 5> Stats{};  // [1..4] by betting strategy
-    uint32_t HourBlocks = 0;
+    uint64_t HourBlocks = 0;
     uint64_t Rounds = 0;
     double Seconds = 0;     // wall-clock time of the whole run
     double CpuSeconds = 0;  // processor time of the playing threads, summed

@@ -10,7 +10,6 @@
 #include "analysis/analysis_report.h"
 #include "analysis/analysis_runner.h"
 #include "analysis/analyze_options.h"
-#include "analysis/grid_text.h"
 #include "engine/game.h"
 #include "engine/headless_host.h"
 #include "io/atomic_file.h"
@@ -37,22 +36,6 @@ void PrintProgress(uint64_t rounds, double seconds, const AnalysisRequest& q) {
     std::fflush(stderr);
 }
 
-// The summed statistics in a game of their own, so the results grid code that
-// draws the window prints them too.
-std::string ResultsText(const AnalysisRequest& q, const AnalysisResult& r) {
-    HeadlessHost host;
-    Game game(host);
-    game.Options = q.Rules;
-    game.TwoHandsThisRound = q.Rules.BetTwoHands;
-    game.HourBlocks = r.HourBlocks;
-    const auto seconds = static_cast<long>(r.Seconds);
-    game.PlayHours = static_cast<uint16_t>(seconds / 3600);
-    game.PlayMinutes = static_cast<uint16_t>(seconds / 60 % 60);
-    game.PlaySeconds = static_cast<uint16_t>(seconds % 60);
-    for (int i = 1; i <= 4; ++i) game.StatsOf(i) = r.Stats[static_cast<size_t>(i)];
-    return RenderAllFormats(game);
-}
-
 // The rules and strategy of an options file. A file that cannot be read whole is
 // an error; one of another version gives the defaults, as at the program's start.
 std::optional<std::string> LoadOptionsFile(const std::string& path, OptionsRecord& rules,
@@ -68,8 +51,7 @@ std::optional<std::string> LoadOptionsFile(const std::string& path, OptionsRecor
     }
     HeadlessHost host;
     Game game(host);
-    ApplyOptionsFile(game, file.bytes);
-    foreign = !(game.Options.VersionTag == kVersionTag);
+    foreign = !ApplyOptionsFile(game, file.bytes);
     rules = game.Options;
     strategy = game.Strategy;
     return std::nullopt;

@@ -74,7 +74,9 @@ double FiniteOrZero(double v) {
 }
 
 // A percentage of 100 or more: the four-decimal digits of the fraction read as a
-// percentage with two decimals, right-aligned like "   100.00 %".
+// percentage with two decimals, right-aligned like "   100.00 %". A negative one keeps
+// its sign: -1 is every dollar staked at a count lost, and "100.00 %" would read as
+// every dollar won.
 std::string WidePercent(const std::string& digits, bool negative) {
     const std::string_view d = digits;
     const std::string number =
@@ -157,10 +159,10 @@ std::string AdvantageCell(double a) {
     return Join({"      ", NumberCell(a, 5, 2), "%"});
 }
 
-std::string RatioCell(int32_t won, int32_t lost) {
+std::string RatioCell(int64_t won, int64_t lost) {
     if (won <= 0 || lost <= 0) return "";
-    const double w = won;
-    const double l = lost;
+    const auto w = static_cast<double>(won);
+    const auto l = static_cast<double>(lost);
     if (l > w) return Join({"-", NumberCell(l / w, 4, 1)});
     return Join({"+", NumberCell(w / l, 4, 1)});
 }

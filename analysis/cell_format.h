@@ -32,7 +32,7 @@ std::string DollarCell(double v);
 std::string AdvantageCell(double a);
 // Bankrolls won against bankrolls lost: "+ 1.5 " for 3 won, 2 lost; "- 1.5 " the other
 // way round; empty while either count is 0 or less.
-std::string RatioCell(int32_t won, int32_t lost);
+std::string RatioCell(int64_t won, int64_t lost);
 // Play time as "1:05:09": hours, then minutes and seconds with two digits.
 std::string RunTimeText(int hours, int minutes, int seconds);
 

@@ -1,7 +1,6 @@
 #include "analysis/grid_text.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 #include <vector>
 
@@ -56,18 +55,19 @@ std::string RenderGridText(const ResultsGrid& grid) {
 std::string RenderAllFormats(Game& game) {
     const uint8_t savedScreen = game.ResultsScreen;
     const bool savedRefresh = game.AnalysisTitleRefresh;
-    // One grid for all three, as in the window: widths set by one format carry on.
+    // One grid for all formats, as in the window: widths set by one format carry on.
     ResultsGrid grid;
     InitAnalysisGrid(grid);
     std::string out;
-    constexpr std::array<uint8_t, 3> kOrder = {kStatisticsScreen, kOddsScreen, kCountScreen};
-    for (uint8_t screen : kOrder) {
-        game.ResultsScreen = screen;
-        game.AnalysisTitleRefresh = true;
+    game.ResultsScreen = kStatisticsScreen;
+    game.AnalysisTitleRefresh = true;
+    // The window's clicks, from the statistics round to them again (in the
+    // single-strategy view a click changes nothing).
+    do {
         ShowAnalysis(game, grid);
         if (!out.empty()) out += '\n';
         out += RenderGridText(grid);
-    }
+    } while (FormClick(game) && game.ResultsScreen != kStatisticsScreen);
     game.ResultsScreen = savedScreen;
     game.AnalysisTitleRefresh = savedRefresh;
     return out;

@@ -21,8 +21,9 @@ inline constexpr int kWidestOmittedColumn = 2;
 std::string RenderGridText(const ResultsGrid& grid);
 
 // The statistics, odds and count formats one after another, separated by a blank
-// line, as a player clicking through the window would see them. The game's
-// ResultsScreen and AnalysisTitleRefresh are as they were afterwards.
+// line, as a player clicking through the window would see them: in the
+// single-strategy view the statistics alone. The game's ResultsScreen and
+// AnalysisTitleRefresh are as they were afterwards.
 std::string RenderAllFormats(Game& game);
 
 }  // namespace velmora

@@ -38,7 +38,10 @@ bool SingleView(const Game& game) {
     return game.Options.SingleStrategyView;
 }
 
+// The single-strategy view has the statistics alone, however it was entered (a
+// loaded game may switch it on while another format is shown).
 uint8_t ShownScreen(const Game& game) {
+    if (SingleView(game)) return kStatisticsScreen;
     const uint8_t s = game.ResultsScreen;
     return s == kOddsScreen || s == kCountScreen ? s : kStatisticsScreen;
 }

@@ -30,9 +30,10 @@ inline constexpr char kStatisticsTitle[] = "STATISTICS, By Betting Strategy";
 void InitAnalysisGrid(ResultsGrid& grid);
 
 // Redraws the grid in the format game.ResultsScreen names (a value outside 1..3 is
-// shown as the statistics). When game.AnalysisTitleRefresh is set, it is cleared and
-// the layout is rebuilt first: title cell, emptied data cells, column widths, labels,
-// selection and caption. Then the values are written.
+// shown as the statistics; the single-strategy view shows only the statistics). When
+// game.AnalysisTitleRefresh is set, it is cleared and the layout is rebuilt first:
+// title cell, emptied data cells, column widths, labels, selection and caption. Then
+// the values are written.
 void ShowAnalysis(Game& game, ResultsGrid& grid);
 
 // A click on the window: the next format (statistics -> odds -> count -> statistics).

@@ -75,13 +75,18 @@ void TSimForm::FormClick() {
 
 void TSimForm::Button1Click() {
     velmora::Button1Click(game_);
-    Button1->hide();
-    Edit1->hide();
     ShowAnalysis();
 }
 
 void TSimForm::Redrawn() {
     ++redraws_;
+    // The button and the hint belong to the view of all four strategies. A loaded game
+    // can switch the view either way, so they follow it on every redraw.
+    const bool allFour = !game_.Options.SingleStrategyView;
+    if (Button1->isHidden() == allFour) {
+        Button1->setVisible(allFour);
+        Edit1->setVisible(allFour);
+    }
     const QString caption = QString::fromStdString(grid_.Caption());
     if (caption != windowTitle()) setWindowTitle(caption);
     // The column widths change with the format.
@@ -91,6 +96,13 @@ void TSimForm::Redrawn() {
 void TSimForm::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) FormClick();
     QWidget::mousePressEvent(event);
+}
+
+void TSimForm::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt brings the second click of a double click as this event, and by default hands
+    // it on as a press. A double click is the player's one click in a hurry: its first
+    // press has made the step.
+    event->accept();
 }
 
 void TSimForm::resizeEvent(QResizeEvent* event) {

@@ -34,7 +34,8 @@ public:
     // at most once per clock second (every call in the single-strategy view).
     void RefreshAnalysis() override;
 
-    // Redraws the grid in the current format (and layout, when it is to be rebuilt).
+    // Redraws the grid in the current format (and layout, when it is to be rebuilt), and
+    // shows the button and the hint only outside the single-strategy view.
     void ShowAnalysis();
     void FormClick();
     void Button1Click();
@@ -49,6 +50,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

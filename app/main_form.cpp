@@ -23,6 +23,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -69,6 +71,18 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     clientLayout_->setContentsMargins(0, 0, 0, 0);
     setCentralWidget(client_);
 
+    IdleHint = new QLabel(kIdleHintText, client_);
+    IdleHint->setObjectName("IdleHint");
+    IdleHint->setAlignment(Qt::AlignCenter);
+    QFont hintFont = IdleHint->font();
+    hintFont.setPointSize(16);
+    hintFont.setBold(true);
+    IdleHint->setFont(hintFont);
+    QPalette white = IdleHint->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    IdleHint->setPalette(white);
+    clientLayout_->addWidget(IdleHint);
+
     BuildMenus();
     resize(800, 600);
 }
@@ -111,9 +125,11 @@ void TMainForm::BuildMenus() {
     ResetGameItem = FileMenu->addAction("&Reset Game", this, &TMainForm::ResetGameClick);
     PrintItem = FileMenu->addAction("&Print", this, &TMainForm::PrintClick);
     SaveItem = FileMenu->addAction("&Save", this, &TMainForm::SaveFileClick);
+    SaveItem->setShortcut(QKeySequence("Ctrl+S"));
     SaveAsItem = FileMenu->addAction("Save &As", this, &TMainForm::SaveAs1Click);
     LoadItem = FileMenu->addAction("&Load", this, &TMainForm::LoadFileClick);
     ExitItem = FileMenu->addAction("E&xit", this, &TMainForm::ExitClick);
+    ExitItem->setShortcut(QKeySequence("Ctrl+Q"));
 
     RunMenu = bar->addMenu("&Run");
     NormalPlayItem = RunMenu->addAction("&Normal Play", this, [this] { RunMode(Mode::Normal); });
@@ -134,6 +150,7 @@ void TMainForm::BuildMenus() {
 
     HelpMenu = bar->addMenu("Hel&p");
     TopicsItem = HelpMenu->addAction("&Topics", this, &TMainForm::TopicsClick);
+    TopicsItem->setShortcut(QKeySequence("F1"));
     AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
 
     // The modes that play on the table need the table window, which this build does
@@ -238,9 +255,17 @@ void TMainForm::StartUpForBenchmark() {
 
 void TMainForm::ResetGameClick() { GameReset(*game_); }
 
+void TMainForm::ProposePrintFile(QPrinter& printer) {
+    // Without a printer the printer starts out as a PDF file; with one, the player's
+    // printer stays the first choice.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(QDir::current().absoluteFilePath("velmora.pdf"));
+}
+
 void TMainForm::PrintClick() {
     WaitScope wait(*this);
     QPrinter printer(QPrinter::HighResolution);
+    ProposePrintFile(printer);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (!PrintWindowImage(*this, printer)) dialogs_.Message("The printer could not be started.");
@@ -259,6 +284,9 @@ void TMainForm::SaveAs1Click() {
 void TMainForm::LoadFileClick() {
     WaitScope wait(*this);
     velmora::LoadFileClick(*game_);
+    // The results follow the loaded game at once: its statistics, its name in the
+    // title and its view (a single-strategy game hides the button, and the other way).
+    if (results_) results_->ShowAnalysis();
 }
 
 void TMainForm::ExitClick() {
@@ -375,6 +403,7 @@ ResultsDisplay* TMainForm::OpenResults() {
         });
         setWindowTitle(QString(kApplicationTitle) + " - [" + results_->windowTitle() + "]");
         results_->show();
+        UpdateIdleHint();
     }
     return results_;
 }
@@ -384,6 +413,12 @@ void TMainForm::CloseResults() {
     // the game reset, between two refreshes.
     delete results_;
     setWindowTitle(kApplicationTitle);
+    UpdateIdleHint();
+}
+
+void TMainForm::UpdateIdleHint() {
+    // The table window, once this build has one, takes the hint's place as well.
+    IdleHint->setVisible(!results_);
 }
 
 void TMainForm::ShowBettingIntro() {

@@ -14,7 +14,9 @@
 #include "ui/host_windows.h"
 
 class QAction;
+class QLabel;
 class QMenu;
+class QPrinter;
 class QVBoxLayout;
 
 namespace velmora {
@@ -111,6 +113,16 @@ public:
     QAction* SurrenderItem;
     QAction* HintItem;
 
+    // The line on the green that tells a new player where to start; shown while no
+    // child window fills the client area.
+    QLabel* IdleHint;
+    static constexpr char kIdleHintText[] = "Run > Betting and Rules Analysis to begin";
+
+    // What the print dialog proposes: on a machine without a printer, where the only
+    // choice is a PDF file, the file "velmora.pdf" in the current folder (Qt would
+    // propose the home folder).
+    static void ProposePrintFile(QPrinter& printer);
+
 signals:
     // A run started from the Run menu has returned.
     void RunEnded();
@@ -126,6 +138,7 @@ private:
     class WaitScope;
 
     void BuildMenus();
+    void UpdateIdleHint();
     QAction* PlayCommandAction(PlayCommand command);
     void OpenSettingsWindow(SettingsWindow which);
     // SettingsWindows.

@@ -120,7 +120,7 @@ struct Game {
     uint16_t PlayHours = 0;
     uint16_t PlayMinutes = 0;
     uint16_t PlaySeconds = 0;
-    uint32_t HourBlocks = 0;
+    uint64_t HourBlocks = 0;  // blocks of 100 rounds begun (32 bits in a saved game)
     double DelayCalibration = 0;
 
     // Results window and saved games.

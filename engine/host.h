@@ -23,7 +23,11 @@ class Host {
     virtual ~Host() = default;
 
     // The body of every wait: handle pending input. The engine re-reads its flags after.
+    // A host may skip calls that come too soon after the last pass (see QtHost).
     virtual void ProcessEvents() = 0;
+    // One whole pass over pending input now, never skipped: what the start-up's speed
+    // measurement counts.
+    virtual void ProcessEventsNow() { ProcessEvents(); }
     // The body of a wait for the player (a bet, a decision): like ProcessEvents, but
     // may sleep until input arrives, so waiting costs no processor time.
     virtual void WaitForInput() { ProcessEvents(); }
@@ -121,8 +125,11 @@ class TableDisplay {
 class ResultsDisplay {
   public:
     virtual ~ResultsDisplay() = default;
-    // After a block of 100 rounds: tick the run-time clock and redraw (at most once a
-    // clock second outside the single-strategy view).
+    // After every block of 100 rounds and its accounting, in every view. The window
+    // has nothing to do here; the headless tool counts its blocks here.
+    virtual void BlockEnded() {}
+    // After a block of 100 rounds, or of every 50th in the single-strategy view: tick
+    // the run-time clock and redraw (at most once a clock second outside that view).
     virtual void RefreshAnalysis() = 0;
 };
 

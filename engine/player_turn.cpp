@@ -1,5 +1,6 @@
 #include "engine/player_turn.h"
 
+#include "engine/betting.h"
 #include "engine/game.h"
 #include "engine/round.h"
 #include "strategy/advice.h"
@@ -154,7 +155,7 @@ void Double(Game& g, int h) {
         Statistics& stats = g.StatsOf(i);
         stats.Doubles += 1;
         stats.TotalStaked += s;
-        if (!single) stats.StakeAt(i == 3 ? g.AceFiveIndex : g.CountIndex) += s;
+        if (!single) stats.StakeAt(CountFor(g, i)) += s;
         s = static_cast<uint16_t>(2 * s);
     }
     if (TableDisplay* table = g.ShownTable()) table->ShowDoubledBet(h);

@@ -16,11 +16,6 @@ namespace {
 constexpr int kPlayOrder[] = {2, 1, 4, 3};
 constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play Again?";
 
-// Strategy 3 books by the ace-five count, the others by the conventional count.
-int CountFor(const Game& g, int strategy) {
-    return strategy == 3 && !g.Options.SingleStrategyView ? g.AceFiveIndex : g.CountIndex;
-}
-
 // Table-side steps are marked noinline: the analysis compiles the round as one
 // function, and keeping the table's code out of it keeps its hot path compact.
 

@@ -52,6 +52,7 @@ void RunLoop(Game& g) {
         } while (g.RoundsInBatch < kRoundsPerHour && !g.StopRequested);
         if (g.ResultsWindowOpen && !g.StopRequested) {
             EndOfHour(g);
+            if (g.Results) g.Results->BlockEnded();
             RefreshResults(g);
         }
     } while (!g.StopRequested);
@@ -68,9 +69,10 @@ void GameReset(Game& g) {
         g.Table = nullptr;
         g.host.CloseTable();
     }
-    // With one thread a redraw of the results cannot be under way beside us: if one
-    // is on the stack below, waiting for it would never end, so the host closes the
-    // window once control returns to it.
+    // The window is closed at once. A refresh of the results processes no events, so
+    // no reset can come from inside one: a reset comes from a menu command or from the
+    // end of the run loop, between two refreshes, with nothing of the window on the
+    // stack. (So the wait for ResultsIdle that a second thread would need is not needed.)
     if (g.ResultsWindowOpen) {
         g.ResultsWindowOpen = false;
         g.Results = nullptr;

@@ -1,7 +1,10 @@
 #pragma once
 // The statistics of one betting strategy, kept in the player-hand object of the
 // same index (Hands[1..4]). Amounts are dollars; the count-indexed arrays run over
-// the count index -10..+10, entry c at [c + 10].
+// the count index -10..+10, entry c at [c + 10]. The counters are 64 bits wide: the
+// analysis in the window books more than 2^31 hands in a few minutes, and the
+// headless tool sums many games. (A saved game keeps them in 32 bits; see
+// ScaleToFit in io/saved_game_file.h.)
 
 #include <array>
 #include <cstddef>
@@ -18,26 +21,26 @@ constexpr size_t CountSlot(int c) { return static_cast<size_t>(c - kMinCountInde
 struct Statistics {
     std::array<double, kCountSlots> ResultByCount{};  // net won by count index
     std::array<double, kCountSlots> StakeByCount{};   // money staked by count index
-    std::array<int32_t, kCountSlots> HourHistogram{}; // 100-round blocks by result; -9..9 used
+    std::array<int64_t, kCountSlots> HourHistogram{};  // 100-round blocks by result; -9..9 used
     double HourNet = 0;        // net of the current block of 100 rounds
     double TotalNet = 0;       // net of all finished blocks
     double TotalStaked = 0;    // every stake, doubles included
     double BankrollSwing = 0;  // running net, folded back by one bankroll at a time
     double Wins = 0;           // results with a positive amount
     double LossUnits = 0;      // 1 per loss, 0.5 per surrender
-    int32_t BankrollsLost = 0;
-    int32_t BankrollsWon = 0;
-    int32_t HandsPlayed = 0;   // stakes placed: one per hand played, split hands included
-    int32_t Splits = 0;
-    int32_t Doubles = 0;
-    int32_t Blackjacks = 0;    // player blackjacks, paid or pushed
+    int64_t BankrollsLost = 0;
+    int64_t BankrollsWon = 0;
+    int64_t HandsPlayed = 0;  // stakes placed: one per hand played, split hands included
+    int64_t Splits = 0;
+    int64_t Doubles = 0;
+    int64_t Blackjacks = 0;  // player blackjacks, paid or pushed
 
     double& ResultAt(int c) { return ResultByCount[CountSlot(c)]; }
     double& StakeAt(int c) { return StakeByCount[CountSlot(c)]; }
-    int32_t& HourAt(int k) { return HourHistogram[CountSlot(k)]; }
+    int64_t& HourAt(int k) { return HourHistogram[CountSlot(k)]; }
     double ResultAt(int c) const { return ResultByCount[CountSlot(c)]; }
     double StakeAt(int c) const { return StakeByCount[CountSlot(c)]; }
-    int32_t HourAt(int k) const { return HourHistogram[CountSlot(k)]; }
+    int64_t HourAt(int k) const { return HourHistogram[CountSlot(k)]; }
 
     // Sums another game's statistics into this one (the analysis runs one game per
     // thread). The bankroll swing is per game and is summed only for completeness.

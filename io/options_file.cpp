@@ -104,16 +104,21 @@ bool SaveOptions(Game& game, const std::filesystem::path& file) {
     return true;
 }
 
-void ApplyOptionsFile(Game& game, std::span<const uint8_t> bytes) {
+bool ApplyOptionsFile(Game& game, std::span<const uint8_t> bytes) {
     if (bytes.size() >= kOptionsRecordSize)
         game.Options = DecodeOptions(bytes.first<kOptionsRecordSize>());
+    // The tag is compared as the record holds it, length byte and characters, before
+    // the lengths are brought within their capacity: cut to 11 characters, a tag of
+    // length 12 ("Version 1.45") would read as this version's.
+    const bool current = game.Options.VersionTag == kVersionTag;
     NormaliseOptions(game.Options);
-    if (game.Options.VersionTag == kVersionTag) {
+    if (current) {
         game.Strategy = game.Options.StrategyCopy;
-        return;
+        return true;
     }
     ApplyDefaultOptions(game.Options);
     ResetStrategyToDefault(game.Strategy);
+    return false;
 }
 
 void LoadOptions(Game& game, const std::filesystem::path& file) {

@@ -64,8 +64,10 @@ bool SaveOptions(Game& game, const std::filesystem::path& file = kOptionsFileNam
 void LoadOptions(Game& game, const std::filesystem::path& file = kOptionsFileName);
 
 // LoadOptions after the file was read: `bytes` is what the file held (empty when
-// it could not be read). Nothing of a file shorter than one record is used.
-void ApplyOptionsFile(Game& game, std::span<const uint8_t> bytes);
+// it could not be read). Nothing of a file shorter than one record is used. Returns
+// whether the record was of this version (its strategy was taken) or the defaults
+// were applied.
+bool ApplyOptionsFile(Game& game, std::span<const uint8_t> bytes);
 
 // The "Save Options" command: clears OptionsChanged, then writes the file.
 void SaveOptions1Click(Game& game, const std::filesystem::path& file = kOptionsFileName);

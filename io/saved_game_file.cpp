@@ -14,17 +14,71 @@ namespace velmora {
 namespace {
 
 constexpr uint32_t kMaxPlayHours = 0xFFFF;
+constexpr uint64_t kLargestSavedBlocks = UINT32_MAX;
 
 std::filesystem::path GamePath(const Game& game, const std::filesystem::path& folder) {
     return folder / game.GameFileName;
 }
 
+std::string ScaledSaveMessage(const std::string& name, uint64_t divisor) {
+    const std::string d = std::to_string(divisor);
+    return "Game Saved: " + name +
+           "\nIts statistics were larger than a saved game holds: every count and amount "
+           "was saved divided by " +
+           d +
+           ". Every share, rate and average (and the advantage) is kept; the totals of "
+           "hands, hours and bankrolls read 1/" +
+           d + " of the game's.";
+}
+
 // Save and Save As write the same record the same way. The player must never
-// believe a game is saved when it is not, so a failure is always told.
+// believe a game is saved when it is not, so a failure is always told, and so is a
+// game that had to be made smaller to fit.
 void WriteGame(Game& game, const std::filesystem::path& folder) {
-    const SavedGameBytes bytes = EncodeSavedGame(BuildSavedGame(game));
-    if (auto error = WriteFileAtomically(GamePath(game, folder), bytes))
+    SavedGameRecord record = BuildSavedGame(game);
+    const uint64_t divisor = ScaleToFit(record);
+    if (auto error = WriteFileAtomically(GamePath(game, folder), EncodeSavedGame(record))) {
         game.host.ShowMessage("SORRY ... Game NOT Saved!\n" + game.GameFileName + ": " + *error);
+        return;
+    }
+    if (divisor > 1) game.host.ShowMessage(ScaledSaveMessage(game.GameFileName, divisor));
+}
+
+uint64_t Magnitude(int64_t v) {
+    return v < 0 ? uint64_t{0} - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
+}
+
+// m / divisor rounded to the nearest whole number, halves up.
+uint64_t DivideRounded(uint64_t m, uint64_t divisor) {
+    return m / divisor + ((m % divisor) * 2 >= divisor ? 1 : 0);
+}
+
+int64_t DivideCount(int64_t v, uint64_t divisor) {
+    const auto q = static_cast<int64_t>(DivideRounded(Magnitude(v), divisor));
+    return v < 0 ? -q : q;
+}
+
+// The smallest power of two, and at least `divisor`, that brings `magnitude` to at
+// most `limit` (m / d <= limit exactly, so the rounded quotient fits too).
+uint64_t DivisorFor(uint64_t magnitude, uint64_t limit, uint64_t divisor) {
+    while (magnitude / divisor > limit || (magnitude / divisor == limit && magnitude % divisor))
+        divisor *= 2;
+    return divisor;
+}
+
+template <typename Visit>
+void ForEachCount(Statistics& s, Visit visit) {
+    for (int64_t& v : s.HourHistogram) visit(v);
+    for (int64_t* v :
+         {&s.BankrollsLost, &s.BankrollsWon, &s.HandsPlayed, &s.Splits, &s.Doubles, &s.Blackjacks})
+        visit(*v);
+}
+
+template <typename Visit>
+void ForEachTotal(Statistics& s, Visit visit) {
+    for (double& v : s.ResultByCount) visit(v);
+    for (double& v : s.StakeByCount) visit(v);
+    for (double* v : {&s.TotalNet, &s.TotalStaked, &s.Wins, &s.LossUnits}) visit(*v);
 }
 
 void CarryPlayTime(SavedGameRecord& r) {
@@ -36,6 +90,24 @@ void CarryPlayTime(SavedGameRecord& r) {
 }
 
 }  // namespace
+
+uint64_t ScaleToFit(SavedGameRecord& r) {
+    uint64_t divisor = DivisorFor(r.HourBlocks, kLargestSavedBlocks, 1);
+    for (Statistics& s : r.Stats) {
+        ForEachCount(s, [&](int64_t& v) {
+            divisor = DivisorFor(Magnitude(v), kLargestSavedCount, divisor);
+        });
+    }
+    if (divisor == 1) return 1;
+    // A power of two divides the amounts exactly.
+    const double scale = 1.0 / static_cast<double>(divisor);
+    for (Statistics& s : r.Stats) {
+        ForEachCount(s, [&](int64_t& v) { v = DivideCount(v, divisor); });
+        ForEachTotal(s, [&](double& v) { v *= scale; });
+    }
+    r.HourBlocks = DivideRounded(r.HourBlocks, divisor);
+    return divisor;
+}
 
 SavedGameRecord BuildSavedGame(const Game& game) {
     SavedGameRecord r;
@@ -70,7 +142,7 @@ SavedGameBytes EncodeSavedGame(const SavedGameRecord& r) {
     out.U16(r.PlayMinutes);
     out.U16(r.PlaySeconds);
     out.U16(r.Reserved);
-    out.U32(r.HourBlocks);
+    out.U32(static_cast<uint32_t>(std::min(r.HourBlocks, kLargestSavedBlocks)));
     out.Bytes(r.Strategy.Bytes());
     assert(out.Position() == kSavedGameSize);
     return bytes;
@@ -114,23 +186,48 @@ std::string NormaliseGameFileName(std::string name) {
     return name;
 }
 
+bool NamesAGameFile(std::string_view name) {
+    return !name.empty() && name.find_first_of("*?") == std::string_view::npos &&
+           name.back() != '/';
+}
+
 bool PickGameFileName(Game& game) {
     const std::string proposal =
         game.GameFileName.empty() ? kDefaultGameFileName : game.GameFileName;
     const std::optional<std::string> picked = game.host.PickFileName(proposal);
-    if (!picked || picked->empty()) return false;
+    if (!picked || !NamesAGameFile(*picked)) return false;
     game.GameFileName = NormaliseGameFileName(*picked);
     return true;
 }
 
+namespace {
+
+// A pick for saving. A slip in the picker's list must not silently overwrite another
+// saved game: a name of an existing file other than the game's own asks first. On
+// No the game keeps its old name and nothing is written. (A folder of that name is
+// left to the save, which fails and says so.)
+bool PickNameToSave(Game& game, const std::filesystem::path& folder) {
+    const std::string current = game.GameFileName;
+    if (!PickGameFileName(game)) return false;
+    std::error_code ec;
+    const std::filesystem::path picked = GamePath(game, folder);
+    if (!std::filesystem::is_regular_file(picked, ec)) return true;
+    if (!current.empty() && std::filesystem::equivalent(picked, folder / current, ec)) return true;
+    if (game.host.AskYesNo(game.GameFileName + kReplaceQuestion)) return true;
+    game.GameFileName = current;
+    return false;
+}
+
+}  // namespace
+
 void SaveFileClick(Game& game, const std::filesystem::path& folder) {
-    if (game.GameFileName.empty() && !PickGameFileName(game)) return;
+    if (game.GameFileName.empty() && !PickNameToSave(game, folder)) return;
     game.AnalysisTitleRefresh = true;
     WriteGame(game, folder);
 }
 
 void SaveAs1Click(Game& game, const std::filesystem::path& folder) {
-    if (!PickGameFileName(game)) return;
+    if (!PickNameToSave(game, folder)) return;
     game.AnalysisTitleRefresh = true;
     WriteGame(game, folder);
 }
@@ -161,6 +258,10 @@ void LoadFileClick(Game& game, const std::filesystem::path& folder) {
             return;
         case FilePrefix::Status::Complete:
             ApplySavedGame(game, *ParseSavedGame(read.bytes));
+            // The single-strategy view is a view of the analysis's results: a game loaded
+            // into table play must not switch it on, or the player's results would go
+            // unbooked.
+            if (!game.ResultsWindowOpen) game.Options.SingleStrategyView = false;
             return;
     }
 }

@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/game.h"
 #include "engine/options.h"
@@ -28,6 +29,8 @@ inline constexpr char kGameFileExtension[] = ".VLM";
 
 inline constexpr char kLoadTooEarlyMessage[] = "Load Game File AFTER You Start Playing";
 inline constexpr char kFileNotFoundMessage[] = "ERROR... File Not Found!";
+// Asked, after the file's name, before a save replaces another saved game.
+inline constexpr char kReplaceQuestion[] = " already exists - Do You Want to Replace It?";
 
 struct SavedGameRecord {
     OptionsRecord Options;
@@ -36,8 +39,8 @@ struct SavedGameRecord {
     uint16_t PlayMinutes = 0;
     uint16_t PlaySeconds = 0;
     uint16_t Reserved = 0;
-    uint32_t HourBlocks = 0;
-    StrategyTable Strategy;  // the live table, not the options' copy
+    uint64_t HourBlocks = 0;  // 32 bits in the file
+    StrategyTable Strategy;   // the live table, not the options' copy
 
     friend bool operator==(const SavedGameRecord&, const SavedGameRecord&) = default;
 };
@@ -49,9 +52,20 @@ SavedGameRecord BuildSavedGame(const Game& game);
 // HourBlocks, the reserved bytes and the live strategy. Loading changes no window.
 void ApplySavedGame(Game& game, const SavedGameRecord& record);
 
+// The file keeps HourBlocks and the statistics' counters in 32 bits, which a long
+// analysis outgrows (it books 2^31 hands in minutes). Such a game is saved as the
+// same game made smaller: every count and amount of the statistics, and HourBlocks,
+// divided by the smallest power of two that makes every counter fit, counts rounded
+// to the nearest whole number. So every figure of the results window that is a share,
+// a rate or an average (per hand, per hour, by count, the advantage, the ratio) stays
+// what it was; only the totals shrink. HourNet and BankrollSwing, the hour and the
+// bankroll under way, are left as they are. Returns the divisor, 1 when all fitted.
+uint64_t ScaleToFit(SavedGameRecord& record);
+
 // The statistics are written as 6-byte reals, so an amount the format cannot hold
 // exactly is rounded to the nearest one it can (whole and half dollars below 2^37
-// are exact).
+// are exact). A counter too large for its field is written as the largest value the
+// field holds, never wrapped; ScaleToFit first keeps that from happening.
 SavedGameBytes EncodeSavedGame(const SavedGameRecord& record);
 SavedGameRecord DecodeSavedGame(std::span<const uint8_t, kSavedGameSize> bytes);
 
@@ -70,13 +84,20 @@ std::optional<SavedGameRecord> ParseSavedGame(std::span<const uint8_t> bytes);
 // sensitive; only the last part of the path is changed.
 std::string NormaliseGameFileName(std::string name);
 
+// Whether a name the picker returned can name a saved game: not empty, no "*" or "?"
+// (those make a mask of the picker's list) and not ending in a folder separator.
+bool NamesAGameFile(std::string_view name);
+
 // Asks the host's picker for a name, proposing GameFileName (or "lastgame.vlm"
-// when there is none). An accepted, non-empty name is normalised into
+// when there is none). An accepted name that names a game file is normalised into
 // GameFileName; returns whether that happened.
 bool PickGameFileName(Game& game);
 
 // The File menu commands. A relative GameFileName is taken in `folder` (the
-// current folder when empty).
+// current folder when empty). A name picked for saving that is another existing file
+// than the game's own is written only after the player agreed to replace it. A game
+// loaded while no analysis shows its results leaves the single-strategy view off,
+// whatever the file says.
 void SaveFileClick(Game& game, const std::filesystem::path& folder = {});
 void SaveAs1Click(Game& game, const std::filesystem::path& folder = {});
 void LoadFileClick(Game& game, const std::filesystem::path& folder = {});

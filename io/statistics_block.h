@@ -4,6 +4,7 @@
 // in the order of the Statistics fields.
 
 #include <cstddef>
+#include <cstdint>
 
 #include "engine/statistics.h"
 #include "io/byte_io.h"
@@ -11,7 +12,10 @@
 namespace velmora {
 
 inline constexpr size_t kStatisticsBlockSize = 396;
+inline constexpr int64_t kLargestSavedCount = INT32_MAX;
 
+// A counter outside the 32-bit range is written as the nearest value the field holds,
+// never wrapped (the saved game scales its statistics to fit before writing them).
 void WriteStatistics(ByteWriter& out, const Statistics& stats);
 Statistics ReadStatistics(ByteReader& in);
 

@@ -23,6 +23,13 @@ constexpr int kClientHeight = 257;
 
 bool HasWildcard(const QString& s) { return s.contains('*') || s.contains('?'); }
 
+// A mask ("*.vlm") or a folder ("saves/") in the name field: a way to change the list,
+// never the name of a saved game.
+bool NamesNoFile(const QString& text) {
+    const QString cleaned = QDir::fromNativeSeparators(text.trimmed());
+    return !cleaned.isEmpty() && (HasWildcard(cleaned) || cleaned.endsWith('/'));
+}
+
 }  // namespace
 
 TFileCtrls::TFileCtrls(DialogService& dialogs, QWidget* parent)
@@ -93,6 +100,12 @@ std::optional<std::string> TFileCtrls::PickFileName(std::string_view proposal) {
 }
 
 void TFileCtrls::Button1Click() {
+    // OK on a mask or a folder applies it to the list, as Enter does, and the picker
+    // stays open for a name.
+    if (NamesNoFile(FileEdit->text())) {
+        ApplyToList(FileEdit->text());
+        return;
+    }
     done_ = true;
     emit finished(QDialog::Accepted);
 }
@@ -101,6 +114,11 @@ void TFileCtrls::Button2Click() {
     accepted_ = false;
     done_ = true;
     emit finished(QDialog::Rejected);
+}
+
+void TFileCtrls::accept() {
+    // QDialog's own accept would hide the picker while PickFileName goes on waiting.
+    if (picking_) Button1Click();
 }
 
 void TFileCtrls::reject() {

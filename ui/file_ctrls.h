@@ -27,7 +27,8 @@ public:
     TFileCtrls(DialogService& dialogs, QWidget* parent = nullptr);
 
     // Shows the picker with `proposal` in the name field and waits for OK or Cancel:
-    // the field's text on OK (possibly empty), nothing on Cancel.
+    // the field's text on OK (possibly empty), nothing on Cancel. OK on a mask or a
+    // folder only applies it to the list.
     std::optional<std::string> PickFileName(std::string_view proposal);
     bool IsPicking() const { return picking_; }
 
@@ -50,9 +51,11 @@ public:
     void Button1Click();
     void Button2Click();
 
+    void accept() override;  // any other way of accepting the dialog acts as OK
+    void reject() override;  // Escape and the window's close act as Cancel
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void reject() override;  // Escape and the window's close act as Cancel
 
 private:
     void FileListBox1Change();

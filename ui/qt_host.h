@@ -29,8 +29,9 @@ public:
     void ProcessEvents() override;
     // Sleeps until an event arrives, or at most kInputWaitMs.
     void WaitForInput() override;
-    // One event pass now, whatever the time: for the program's own waits.
-    void ProcessEventsNow();
+    // One Qt event-loop pass now, whatever the time: for the program's own waits and
+    // the speed measurement.
+    void ProcessEventsNow() override;
     // The time of day. Reading the wall clock (with its time-zone conversion) costs
     // microseconds, far more than the 100 rounds between two reads in an analysis, so
     // the time is counted on from one wall-clock reading a second by a steady clock.

@@ -77,6 +77,63 @@ TEST(AnalysisRunner, TheStrategiesShareTheCards) {
     EXPECT_EQ(hours, static_cast<int32_t>(r.HourBlocks));
 }
 
+TEST(AnalysisRunner, TheSingleStrategyViewStakesAndBooksStrategyFourAlone) {
+    // 201 blocks: the single view refreshes its window every 50th block, but the run
+    // still ends on the block asked for.
+    const ParseResult p = ParseAnalyzeArguments(
+        {"--single-strategy", "--rounds", "20100", "--threads", "2", "--seed", "5"}, 2, 1);
+    ASSERT_TRUE(p.Options) << p.Error;
+    const AnalysisRequest& q = p.Options->Request;
+    const AnalysisResult r = RunAnalysis(q);
+    EXPECT_EQ(r.HourBlocks, 201u);
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(r.Stats[static_cast<size_t>(s)], Statistics{}) << s;
+    const Statistics& max = r.Stats[4];
+    EXPECT_GT(max.HandsPlayed, 5000);
+    EXPECT_GT(max.TotalStaked, 0);
+    // No stakes by count and no hour histogram in this view; results by the
+    // conventional count, never a negative one (no stake is placed there).
+    for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c) {
+        EXPECT_EQ(max.StakeAt(c), 0) << c;
+        EXPECT_EQ(max.HourAt(c), 0) << c;
+        if (c < 0) {
+            EXPECT_EQ(max.ResultAt(c), 0) << c;
+        }
+    }
+    double byCount = 0;
+    for (double v : max.ResultByCount) byCount += v;
+    EXPECT_DOUBLE_EQ(byCount, max.TotalNet + max.HourNet);
+
+    // What is printed is what the window shows in that view: the statistics of the
+    // fourth strategy alone.
+    const std::string text = ResultsText(q, r);
+    EXPECT_EQ(text.rfind("STATISTICS, By Betting Strategy\n", 0), 0u) << text;
+    EXPECT_NE(text.find("ZOK Max Strategy"), std::string::npos);
+    for (const char* absent : {"Basic Strategy", "Card Counting", "ZOK Simple Count", "ODDS",
+                               "ADVANTAGE BY CARD COUNT", "Run Time"})
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+    const std::string json = AnalysisJson(q, r);
+    EXPECT_NE(json.find("\"SingleStrategyView\": true"), std::string::npos);
+    EXPECT_EQ(json.find("\"Basic Strategy\""), std::string::npos);
+    EXPECT_NE(
+        json.find("\"ZOK Max Strategy\", \"HandsPlayed\": " + std::to_string(max.HandsPlayed)),
+        std::string::npos);
+}
+
+TEST(AnalysisJson, CountsPastTwoToTheThirtyOneArePrintedWhole) {
+    AnalysisResult r;
+    r.HourBlocks = 6'000'000'000;
+    r.Rounds = r.HourBlocks * 100;
+    r.Stats[1].HandsPlayed = 5'000'000'000;
+    r.Stats[2].BankrollsLost = 2'500'000'000;
+    r.Stats[4].HourAt(-9) = 4'000'000'000;
+    const std::string json = AnalysisJson(Request(r.Rounds, 1, 1), r);
+    EXPECT_NE(json.find("\"HourBlocks\": 6000000000,"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"rounds\": 600000000000,"), std::string::npos);
+    EXPECT_NE(json.find("\"HandsPlayed\": 5000000000,"), std::string::npos);
+    EXPECT_NE(json.find("\"BankrollsLost\": 2500000000,"), std::string::npos);
+    EXPECT_NE(json.find("\"HourHistogram\": [0, 4000000000, 0,"), std::string::npos);
+}
+
 TEST(AnalyzeArguments, BadArgumentsComeBackAsMessages) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--decks", "3"}, "--decks must be 1, 2, 4, 6 or 8"},

@@ -114,6 +114,31 @@ TEST_F(StatisticsFormat, ValuesOfAStrategy) {
     EXPECT_EQ(grid.Cell(3, 19), "+ 1.5 ");
 }
 
+TEST_F(StatisticsFormat, CountsPastTwoToTheThirtyOneAreShownWhole) {
+    // About five minutes of the analysis in the window.
+    Statistics& st = game.StatsOf(1);
+    st.HandsPlayed = 3'000'000'000;
+    st.TotalStaked = 25.0 * 3e9;
+    st.TotalNet = -0.005 * st.TotalStaked;
+    st.Wins = 1'300'000'000;
+    st.LossUnits = 1'450'000'000;
+    st.Splits = 75'000'000;
+    st.Doubles = 291'000'000;
+    st.Blackjacks = 136'500'000;
+    st.BankrollsWon = 2'200'000'000;
+    st.BankrollsLost = 4'400'000'000;
+    game.HourBlocks = 25'000'000;
+    Show(kStatisticsScreen);
+    EXPECT_EQ(grid.Cell(3, 3), " 3,000,000,000 ");
+    EXPECT_EQ(grid.Cell(3, 4), Cat({"$   25.00", Blanks(9)}));
+    EXPECT_EQ(grid.Cell(3, 7), Blanks(5) + " -0.50 %");
+    EXPECT_EQ(grid.Cell(3, 9), Blanks(5) + "43.33 %");
+    EXPECT_EQ(grid.Cell(3, 13), Blanks(7) + "2.50 %");
+    EXPECT_EQ(grid.Cell(3, 17), " 2,200,000,000");
+    EXPECT_EQ(grid.Cell(3, 18), " 4,400,000,000");
+    EXPECT_EQ(grid.Cell(3, 19), "- 2.0 ");
+}
+
 TEST_F(StatisticsFormat, AStrategyThatHasNotPlayedLeavesItsColumnEmpty) {
     Played(1, 100);
     Played(2, 100);
@@ -370,6 +395,20 @@ TEST_F(Clicks, SingleStrategyViewShowsOnlyTheMaxStrategyAndIgnoresClicks) {
     EXPECT_FALSE(FormClick(game));
     EXPECT_EQ(game.ResultsScreen, kStatisticsScreen);
     EXPECT_FALSE(game.AnalysisTitleRefresh);
+}
+
+TEST_F(Clicks, ASingleStrategyViewEnteredInAnotherFormatShowsTheStatistics) {
+    // A loaded game switches the view on while the odds are shown.
+    Played(4, 100);
+    game.HourBlocks = 1;
+    Show(kOddsScreen);
+    game.Options.SingleStrategyView = true;
+    game.AnalysisTitleRefresh = true;
+    ShowAnalysis(game, grid);
+    EXPECT_EQ(grid.Caption(), kStatisticsTitle);
+    EXPECT_EQ(grid.Cell(2, 3), " Total Hands");
+    EXPECT_EQ(grid.ColumnWidth(3), ResultsGrid::kHiddenColumnWidth);
+    EXPECT_EQ(grid.Cell(6, 3), Cat({" 100", Blanks(11)}));
 }
 
 TEST_F(Clicks, AnOutOfRangeFormatShowsStatisticsAndClicksOnToOdds) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -85,6 +86,31 @@ private slots:
         QCOMPARE(app.form->windowTitle(), QString("Velmora 32"));
     }
 
+    void ADoubleClickIsOneStep() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        uint8_t afterDoubleClick = 0, afterClick = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            // Through the window system, as a mouse makes it: press, release, and the
+            // second press arriving as a double click.
+            QWindow* window = app.form->windowHandle();
+            const QPoint at = results->mapTo(app.form.get(), QPoint(300, 200));
+            QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+            QCoreApplication::processEvents();
+            afterDoubleClick = app.game().ResultsScreen;
+            QTest::mouseClick(window, Qt::LeftButton, {}, at);
+            QCoreApplication::processEvents();
+            afterClick = app.game().ResultsScreen;
+            return true;
+        });
+        QCOMPARE(int(afterDoubleClick), int(kOddsScreen));
+        QCOMPARE(int(afterClick), int(kCountScreen));
+    }
+
     void AClickOnTheHintLineAlsoCyclesTheFormats() {
         AppFixture app;
         app.StartUp();
@@ -147,13 +173,16 @@ private slots:
         app.StartUp();
         app.game().Options.HideBettingIntro = true;
         int handsBeforeReset = 0;
+        bool closedAtOnce = false;
         app.RunAnalysis([&] {
             if (!app.form->ResultsWindow() || Blocks(app.game()) < 3) return false;
             handsBeforeReset = app.game().StatsOf(1).HandsPlayed;
             app.form->ResetGameItem->trigger();
+            closedAtOnce = !app.form->ResultsWindow();
             return true;
         });
         QVERIFY(handsBeforeReset > 0);
+        QVERIFY(closedAtOnce);
         QVERIFY(!app.form->ResultsWindow());
         for (int s = 1; s <= 4; ++s) QCOMPARE(app.game().StatsOf(s).HandsPlayed, 0);
         QCOMPARE(app.game().HourBlocks, 0u);
@@ -211,6 +240,68 @@ private slots:
         QCOMPARE(QFile("MYGAME.VLM").size(), 9748);
         // The reset at the end of the run forgets the name.
         QVERIFY(app.game().GameFileName.empty());
+    }
+
+    void TheWindowFollowsTheViewOfALoadedGameBothWays() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        struct Seen {
+            bool single = false, buttonShown = false, hintShown = false;
+            QString caption;
+            QList<int> widths;
+            uint8_t screenAfterClick = 0;
+        };
+        auto look = [&app](TSimForm* results) {
+            Seen seen;
+            seen.single = app.game().Options.SingleStrategyView;
+            seen.buttonShown = !results->Button1->isHidden();
+            seen.hintShown = !results->Edit1->isHidden();
+            seen.caption = results->windowTitle();
+            for (int c = 3; c <= 6; ++c) seen.widths << results->Grid().ColumnWidth(c);
+            const uint8_t before = app.game().ResultsScreen;
+            QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+            seen.screenAfterClick = app.game().ResultsScreen;
+            app.game().ResultsScreen = before;
+            return seen;
+        };
+        Seen loadedSingle, loadedAll;
+        int stage = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            if (stage == 0) {
+                PickName("all");
+                app.form->SaveItem->trigger();
+                results->Button1->click();
+                PickName("single");
+                app.form->SaveAsItem->trigger();
+                stage = 1;
+                return false;
+            }
+            // From the single view, a game of all four strategies brings all back.
+            PickName("all");
+            app.form->LoadItem->trigger();
+            loadedAll = look(results);
+            // From the odds of all four, a single-strategy game.
+            QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));
+            PickName("single");
+            app.form->LoadItem->trigger();
+            loadedSingle = look(results);
+            return true;
+        });
+        QVERIFY(!loadedAll.single);
+        QVERIFY(loadedAll.buttonShown);
+        QVERIFY(loadedAll.hintShown);
+        QCOMPARE(loadedAll.widths, QList<int>({129, 129, 129, 129}));
+        QCOMPARE(int(loadedAll.screenAfterClick), int(kOddsScreen));
+
+        QVERIFY(loadedSingle.single);
+        QVERIFY(!loadedSingle.buttonShown);
+        QVERIFY(!loadedSingle.hintShown);
+        QCOMPARE(loadedSingle.caption, QString(kStatisticsTitle));
+        QCOMPARE(loadedSingle.widths, QList<int>({1, 1, 1, 129}));
+        QCOMPARE(int(loadedSingle.screenAfterClick), int(kOddsScreen));  // clicks do nothing
     }
 
     void LoadingAMissingGameSaysSoAndLoadingBeforePlayIsRefused() {

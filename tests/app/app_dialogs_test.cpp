@@ -8,8 +8,12 @@
 #include "tests/app/app_test_fixture.h"
 #include "tests/ui/modal_answerer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -93,6 +97,51 @@ private slots:
                                   "Odds of winning or losing multiples",
                                   "Player advantage by card count"})
             QVERIFY2(text.contains(topic), topic);
+    }
+
+    void TheHelpSaysWhatWorksNowAndWhereTheFilesAre() {
+        AppFixture app;
+        app.form->show();
+        app.form->TopicsItem->trigger();
+        const QString text = app.form->HelpWindow()->toPlainText();
+        QVERIFY(text.contains("VLM.PRM in the current folder"));
+        QVERIFY(!text.contains("program's folder"));
+        QVERIFY(text.contains("To begin, choose Run > Betting and Rules Analysis."));
+        // The two lines that say what works, kept in step with the menus.
+        QString available, later;
+        for (const QString& line : text.split('\n')) {
+            if (line.startsWith("Available: ")) available = line;
+            if (line.startsWith("Not yet available")) later = line;
+        }
+        QVERIFY2(!available.isEmpty() && !later.isEmpty(), qPrintable(text.left(800)));
+        for (QMenu* menu :
+             {app.form->FileMenu, app.form->RunMenu, app.form->OptionsMenu, app.form->HelpMenu}) {
+            for (const QAction* item : menu->actions()) {
+                const QString name = item->text().remove('&');
+                const QString where = item->isEnabled() ? available : later;
+                const QString elsewhere = item->isEnabled() ? later : available;
+                QVERIFY2(where.contains(name), qPrintable(name));
+                QVERIFY2(!elsewhere.contains(name), qPrintable(name));
+            }
+        }
+    }
+
+    void PrintProposesAPdfFileInTheCurrentFolder() {
+        if (QPrinter(QPrinter::HighResolution).outputFormat() != QPrinter::PdfFormat)
+            QSKIP("a printer is installed here: the dialog proposes it, not a file");
+        AppFixture app;
+        app.StartUp();
+        app.form->show();
+        QString proposed;
+        AnswerNextModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<QPrintDialog*>(w);
+            QVERIFY(dialog);
+            if (auto* field = dialog->findChild<QLineEdit*>("filename")) proposed = field->text();
+            dialog->reject();
+        });
+        app.form->PrintItem->trigger();
+        QCOMPARE(proposed, QDir::current().absoluteFilePath("velmora.pdf"));
+        QVERIFY(app.dialogs.boxes.isEmpty());
     }
 
     void PrintingTheWindowToAPdfFileWritesAPage() {

@@ -2,6 +2,7 @@
 // item, the play commands, and the exit questions.
 
 #include "app/about_hit_box.h"
+#include "app/help_window.h"
 #include "app/main_form.h"
 #include "io/options_file.h"
 #include "tests/app/app_test_fixture.h"
@@ -176,6 +177,49 @@ private slots:
         for (QAction* a : {form.NormalPlayItem, form.PracticeDeckItem,
                            form.ComputerSimulatedPlayItem})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+    }
+
+    void TheIdleWindowSaysWhereToBeginUntilAWindowFillsIt() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        QCOMPARE(app.form->IdleHint->text(), QString("Run > Betting and Rules Analysis to begin"));
+        QVERIFY(app.form->IdleHint->isVisible());
+        bool hintDuringTheRun = true;
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow()) return false;
+            hintDuringTheRun = app.form->IdleHint->isVisible();
+            return true;
+        });
+        QVERIFY(!hintDuringTheRun);
+        QVERIFY(app.form->IdleHint->isVisible());  // the reset closed the results
+    }
+
+    void HelpSaveAndExitHaveTheirStandardKeys() {
+        AppFixture app;
+        app.StartUp();
+        app.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        QCOMPARE(app.form->TopicsItem->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(app.form->SaveItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(app.form->ExitItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+        QTest::keyClick(app.form.get(), Qt::Key_F1);
+        QVERIFY(app.form->HelpWindow() && app.form->HelpWindow()->isVisible());
+        app.form->HelpWindow()->close();
+        app.form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), app.form.get());
+
+        // A game with a name saves without the picker.
+        app.game().GameFileName = "KEYS.VLM";
+        QTest::keyClick(app.form.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QFile("KEYS.VLM").size(), 9748);
+
+        app.dialogs.answers = {false};
+        QTest::keyClick(app.form.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(app.dialogs.boxes, QStringList({"yes/cancel: CLOSE BlackJack?"}));
+        QVERIFY(app.form->isVisible());
     }
 
     void PlayCommandsAreHiddenUntilTheEngineShowsThem() {

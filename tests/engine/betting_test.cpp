@@ -1,5 +1,7 @@
 #include "engine/betting.h"
 
+#include <vector>
+
 #include "tests/engine/round_fixture.h"
 
 namespace velmora {
@@ -119,6 +121,47 @@ TEST_F(Betting, StrategyThreeBooksByTheAceFiveCount) {
     EXPECT_DOUBLE_EQ(S(2).StakeAt(2), 50);
     EXPECT_DOUBLE_EQ(S(2).ResultAt(2), -50);
     EXPECT_DOUBLE_EQ(S(4).StakeAt(2), 25);
+}
+
+// Every counter of the statistics, for tests that set or check them all.
+std::vector<int64_t*> Counters(Statistics& s) {
+    std::vector<int64_t*> all = {&s.BankrollsLost, &s.BankrollsWon, &s.HandsPlayed,
+                                 &s.Splits,        &s.Doubles,      &s.Blackjacks};
+    for (int64_t& v : s.HourHistogram) all.push_back(&v);
+    return all;
+}
+
+TEST_F(Betting, CountersCarryOnPastTwoToTheThirtyOne) {
+    // The analysis in the window books 2^31 hands in a few minutes: every counter goes
+    // on counting from there instead of wrapping to a negative number.
+    constexpr int64_t kLargest32 = INT32_MAX;
+    for (int i = 1; i <= kStrategyCount; ++i)
+        for (int64_t* v : Counters(S(i))) *v = kLargest32;
+    game.BankrollUnit = 1;  // a bankroll won or lost nearly every hour
+    for (int hour = 0; hour < 20; ++hour) {
+        for (int round = 0; round < 100; ++round) PlayRound(game);
+        EndOfHour(game);
+    }
+    for (int i = 1; i <= kStrategyCount; ++i) {
+        SCOPED_TRACE(i);
+        const Statistics& s = S(i);
+        EXPECT_GT(s.HandsPlayed, kLargest32 + 100);
+        EXPECT_GT(s.Splits, kLargest32);
+        EXPECT_GT(s.Doubles, kLargest32);
+        EXPECT_GT(s.Blackjacks, kLargest32);
+        EXPECT_GT(s.BankrollsWon + s.BankrollsLost, 2 * kLargest32 + 10);
+        // Each hour adds one to exactly one of the entries 0, +1 and -1.
+        EXPECT_EQ(s.HourAt(0) + s.HourAt(1) + s.HourAt(-1), 3 * kLargest32 + 20);
+    }
+}
+
+TEST(StatisticsSum, CountersOfManyGamesAddUpPastTwoToTheThirtyOne) {
+    // The headless tool sums the games its threads played.
+    Statistics game;
+    for (int64_t* v : Counters(game)) *v = 1'500'000'000;
+    Statistics sum;
+    for (int chunk = 0; chunk < 4; ++chunk) sum.Add(game);
+    for (int64_t* v : Counters(sum)) EXPECT_EQ(*v, 6'000'000'000);
 }
 
 }  // namespace

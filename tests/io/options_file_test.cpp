@@ -283,6 +283,33 @@ TEST_F(OptionsFileTest, AnotherVersionGivesDefaultsButKeepsTheFieldsWithoutOne) 
     EXPECT_EQ(fresh.Strategy, standard);
 }
 
+TEST_F(OptionsFileTest, TheTagsLengthByteIsPartOfTheVersion) {
+    // "Version 1.4" followed by more characters, or a length byte no tag can have,
+    // is another version: defaults, but the fields without a default keep the file's.
+    const std::vector<uint8_t> valid = ValidFile();
+    for (uint8_t length : {12, 255}) {
+        SCOPED_TRACE(int(length));
+        std::vector<uint8_t> b = valid;
+        b[0] = 6;                  // Decks: has a default
+        b[6] = 0x10, b[7] = 0x27;  // ComputerSpeed 10000: kept
+        b[3888] = length;
+        b[3900] = '5';  // the twelfth character, in the reserved bytes: "Version 1.45"
+        WriteAll(file, b);
+        Game fresh(host);
+        SetStrategyToAdvanced(fresh.Strategy, false);
+        EXPECT_FALSE(ApplyOptionsFile(fresh, ReadAll(file)));
+        EXPECT_EQ(fresh.Options.Decks, 2);
+        EXPECT_EQ(fresh.Options.ComputerSpeed, 10000);
+        EXPECT_EQ(fresh.Options.Reserved[0], '5');
+        StrategyTable standard;
+        ResetStrategyToDefault(standard);
+        EXPECT_EQ(fresh.Strategy, standard);
+    }
+    // The tag as written is this version's.
+    Game fresh(host);
+    EXPECT_TRUE(ApplyOptionsFile(fresh, valid));
+}
+
 TEST_F(OptionsFileTest, GarbledValuesAreBroughtIntoTheirListsAndWrittenBackOnlyAtTheNextSave) {
     std::vector<uint8_t> b = ValidFile();
     b[0] = 3;                             // Decks 3 -> 8

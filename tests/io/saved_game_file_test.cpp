@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
+#include "analysis/grid_text.h"
 #include "io/options_file.h"
 #include "io/real48.h"
 #include "tests/io/file_size_limit.h"
@@ -208,6 +210,56 @@ TEST_F(SavedGameTest, ACancelledOrEmptyPickDoesNothing) {
     EXPECT_TRUE(dir.Names().empty());
 }
 
+TEST_F(SavedGameTest, AMaskOrAFolderIsNeverTakenForAName) {
+    game.TableShown = true;
+    game.GameFileName = "KEEP.VLM";
+    host.pickedNames = {std::string("*.vlm"), std::string("game?.vlm"), std::string("saves/")};
+    SaveAs1Click(game, dir.Path());
+    SaveAs1Click(game, dir.Path());
+    LoadFileClick(game, dir.Path());
+    EXPECT_EQ(game.GameFileName, "KEEP.VLM");
+    EXPECT_FALSE(game.AnalysisTitleRefresh);
+    EXPECT_TRUE(dir.Names().empty());
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(SavedGameTest, SavingOverAnotherSavedGameAsksFirst) {
+    SavedFile("first");  // the game is FIRST.VLM now
+    game.AnalysisTitleRefresh = false;
+    WriteAll(dir / "OTHER.VLM", {1, 2, 3});
+    const std::string question = "question: OTHER.VLM already exists - Do You Want to Replace It?";
+
+    host.pickedNames.push_back("other");
+    host.answers = {false};
+    SaveAs1Click(game, dir.Path());
+    EXPECT_EQ(host.boxes, std::vector<std::string>{question});
+    EXPECT_EQ(ReadAll(dir / "OTHER.VLM"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(game.GameFileName, "FIRST.VLM");  // No: as if nothing had been picked
+    EXPECT_FALSE(game.AnalysisTitleRefresh);
+
+    // Its own file is replaced without a question.
+    host.pickedNames.push_back("first.vlm");
+    SaveAs1Click(game, dir.Path());
+    EXPECT_EQ(host.boxes.size(), 1u);
+
+    host.pickedNames.push_back("other");
+    host.answers = {true};
+    SaveAs1Click(game, dir.Path());
+    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(game.GameFileName, "OTHER.VLM");
+    EXPECT_EQ(ReadAll(dir / "OTHER.VLM").size(), 9748u);
+
+    // The first Save of a new game asks too when the name it picks is taken.
+    Game fresh(host);
+    host.pickedNames.push_back("lastgame.vlm");
+    WriteAll(dir / "LASTGAME.VLM", {7});
+    SaveFileClick(fresh, dir.Path());
+    EXPECT_EQ(host.boxes.back(),
+              "question: LASTGAME.VLM already exists - Do You Want to Replace It?");
+    EXPECT_EQ(ReadAll(dir / "LASTGAME.VLM"), std::vector<uint8_t>{7});
+    EXPECT_TRUE(fresh.GameFileName.empty());
+}
+
 TEST_F(SavedGameTest, RelativeNamesAreTakenInTheCurrentFolder) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
@@ -230,6 +282,25 @@ TEST_F(SavedGameTest, LoadBeforeAnyModeIsStartedIsRefused) {
     host.pickedNames.push_back("game");
     LoadFileClick(analysis, dir.Path());
     EXPECT_EQ(analysis.HourBlocks, 789u);
+}
+
+TEST_F(SavedGameTest, TheSingleStrategyViewIsLoadedOnlyIntoAnAnalysis) {
+    Play(game);
+    game.Options.SingleStrategyView = true;
+    host.pickedNames.push_back("single");
+    SaveFileClick(game, dir.Path());
+
+    Game analysis(host);
+    analysis.ResultsWindowOpen = true;
+    host.pickedNames.push_back("single");
+    LoadFileClick(analysis, dir.Path());
+    EXPECT_TRUE(analysis.Options.SingleStrategyView);
+
+    // At the table the view would leave the player's own results unbooked.
+    Game table(host);
+    LoadInto(table, "single");
+    EXPECT_FALSE(table.Options.SingleStrategyView);
+    EXPECT_EQ(table.Options.Decks, 6);
 }
 
 TEST_F(SavedGameTest, AMissingFileBeepsWhenSoundIsOnAndKeepsThePickedName) {
@@ -370,6 +441,107 @@ TEST_F(SavedGameTest, AFailedSaveTellsThePlayerAndKeepsTheOldFile) {
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].rfind("message: SORRY ... Game NOT Saved!\nFOLDER.VLM: ", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "FOLDER.VLM"));
+}
+
+TEST_F(SavedGameTest, AGameTooLargeForTheFileIsSavedSmallerWithEveryRateKept) {
+    // Hours of analysis: 5 billion hands and more for every strategy.
+    Play(game);
+    game.ResultsWindowOpen = true;
+    constexpr int64_t kTimes = 50'000;  // a multiple of the divisor: no rounding below
+    for (int h = 0; h < kHandCount; ++h) {
+        Statistics& s = game.Hand(h).Stats;
+        for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c) {
+            s.ResultAt(c) *= kTimes;
+            s.StakeAt(c) *= kTimes;
+            s.HourAt(c) *= kTimes;
+        }
+        for (double* v : {&s.TotalNet, &s.TotalStaked, &s.Wins, &s.LossUnits}) *v *= kTimes;
+        for (int64_t* v : {&s.BankrollsLost, &s.BankrollsWon, &s.HandsPlayed, &s.Splits, &s.Doubles,
+                           &s.Blackjacks})
+            *v *= kTimes;
+    }
+    game.HourBlocks = 789 * kTimes;
+    host.pickedNames.push_back("big");
+    SaveFileClick(game, dir.Path());
+    const std::string shown = RenderAllFormats(game);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0],
+              "message: Game Saved: BIG.VLM\nIts statistics were larger than a saved game "
+              "holds: every count and amount was saved divided by 4. Every share, rate and "
+              "average (and the advantage) is kept; the totals of hands, hours and bankrolls "
+              "read 1/4 of the game's.");
+    const std::vector<uint8_t> b = ReadAll(dir / "BIG.VLM");
+    const size_t handsPlayed1 = 3904 + 396 + 380;
+    EXPECT_EQ(b[handsPlayed1] | b[handsPlayed1 + 1] << 8 | b[handsPlayed1 + 2] << 16 |
+                  int64_t{b[handsPlayed1 + 3]} << 24,
+              game.StatsOf(1).HandsPlayed / 4);
+
+    Game other(host);
+    LoadInto(other, "big");
+    EXPECT_EQ(other.HourBlocks, game.HourBlocks / 4);
+    EXPECT_EQ(other.StatsOf(2).Splits, game.StatsOf(2).Splits / 4);
+    EXPECT_EQ(other.StatsOf(3).TotalNet, game.StatsOf(3).TotalNet / 4);
+    // The current hour and bankroll are not totals: they stay.
+    EXPECT_EQ(other.StatsOf(4).HourNet, game.StatsOf(4).HourNet);
+    EXPECT_EQ(other.StatsOf(4).BankrollSwing, game.StatsOf(4).BankrollSwing);
+
+    // What the results window shows: every line the same but the totals.
+    std::istringstream before(shown), after(RenderAllFormats(other));
+    std::string was, is;
+    int totals = 0;
+    while (std::getline(before, was) && std::getline(after, is)) {
+        const bool total = was.find(" Total Hands") != std::string::npos ||
+                           was.find(" Won $") != std::string::npos ||
+                           was.find(" Lost $") != std::string::npos;
+        if (total) {
+            ++totals;
+            EXPECT_NE(was, is);
+        } else {
+            EXPECT_EQ(was, is);
+        }
+    }
+    EXPECT_EQ(totals, 3);
+    EXPECT_FALSE(std::getline(after, is));
+}
+
+TEST(SavedGameRecord, ScaleToFitHalvesUntilEveryCounterFitsAndNeverWraps) {
+    SavedGameRecord r;
+    r.Stats[1].HandsPlayed = INT32_MAX;
+    r.HourBlocks = UINT32_MAX;
+    EXPECT_EQ(ScaleToFit(r), 1u);  // the largest values that fit are kept
+    EXPECT_EQ(r.Stats[1].HandsPlayed, INT32_MAX);
+
+    r.Stats[1].HandsPlayed = int64_t{INT32_MAX} + 1;
+    r.Stats[1].Blackjacks = 7;  // 3.5: halves round away from zero
+    r.Stats[1].HourAt(-3) = -7;
+    r.Stats[1].TotalNet = -1234.5;
+    r.Stats[1].HourNet = 99;
+    EXPECT_EQ(ScaleToFit(r), 2u);
+    EXPECT_EQ(r.Stats[1].HandsPlayed, 1 << 30);
+    EXPECT_EQ(r.Stats[1].Blackjacks, 4);
+    EXPECT_EQ(r.Stats[1].HourAt(-3), -4);
+    EXPECT_EQ(r.Stats[1].TotalNet, -617.25);
+    EXPECT_EQ(r.Stats[1].HourNet, 99);
+    EXPECT_EQ(r.HourBlocks, uint64_t{1} << 31);
+
+    SavedGameRecord blocks;
+    blocks.HourBlocks = uint64_t{UINT32_MAX} * 3;
+    EXPECT_EQ(ScaleToFit(blocks), 4u);
+
+    // A damaged game's negative counts fit by their size too.
+    SavedGameRecord negative;
+    negative.Stats[0].Splits = -5'000'000'000;
+    EXPECT_EQ(ScaleToFit(negative), 4u);
+    EXPECT_EQ(negative.Stats[0].Splits, -1'250'000'000);
+
+    // Written without scaling, a counter is held at the largest value, never wrapped.
+    SavedGameRecord unscaled;
+    unscaled.Stats[2].Doubles = 5'000'000'000;
+    unscaled.HourBlocks = uint64_t{1} << 33;
+    const auto loaded = ParseSavedGame(EncodeSavedGame(unscaled));
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->Stats[2].Doubles, INT32_MAX);
+    EXPECT_EQ(loaded->HourBlocks, UINT32_MAX);
 }
 
 TEST(SavedGameRecord, EveryPatternDecodedAndNormalisedEncodesToAFixedPoint) {

@@ -89,6 +89,10 @@ private slots:
 
         QTimer::singleShot(0, [&] { QTest::keyClick(&picker, Qt::Key_Escape); });
         QVERIFY(!picker.PickFileName("X.VLM").has_value());
+
+        // Accepting the dialog by any other way is OK, never a wait without end.
+        QTimer::singleShot(0, [&] { picker.accept(); });
+        QCOMPARE(picker.PickFileName("X.VLM").value_or("none"), std::string("X.VLM"));
     }
 
     void EnterInTheNameFieldAppliesItToTheListAndNeverAccepts() {
@@ -127,6 +131,42 @@ private slots:
         QCOMPARE(dialogs.boxes, QStringList({"message: Invalid file name - nosuch.vlm"}));
         QCOMPARE(savesFiles, QStringList({"OLD.VLM"}));
         QCOMPARE(picker.ListedFolder().dirName(), QString("saves"));
+    }
+
+    void OkOnAMaskOrAFolderAppliesItAndKeepsThePickerOpen() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        bool openAfterMask = false, openAfterFolder = false;
+        QStringList masked, inFolder, vlmAgain;
+        QTimer::singleShot(0, [&] {
+            picker.FileEdit->setText("*.txt");
+            QTest::keyClick(picker.FileEdit, Qt::Key_Return);  // Enter, then OK as well
+            picker.Button1->click();
+            openAfterMask = picker.isVisible();
+            masked = Listed(picker);
+
+            picker.FileEdit->setText("saves/");
+            picker.Button1->click();
+            openAfterFolder = picker.isVisible();
+            inFolder = Listed(picker);
+
+            picker.FileEdit->setText("*.vlm");
+            picker.Button1->click();
+            vlmAgain = Listed(picker);
+            picker.FileEdit->setText("mine");
+            picker.Button1->click();
+        });
+        const auto name = picker.PickFileName("lastgame.vlm");
+        QVERIFY(openAfterMask);
+        QCOMPARE(masked, QStringList({"notes.txt"}));
+        QVERIFY(openAfterFolder);
+        QVERIFY(inFolder.isEmpty());  // saves/ holds no .txt file
+        // A mask without a folder part lists the program's folder again.
+        QCOMPARE(vlmAgain, QStringList({"GAME1.VLM", "lastgame.vlm"}));
+        QCOMPARE(picker.Mask(), QString("*.vlm"));
+        QVERIFY(name.has_value());
+        QCOMPARE(QString::fromStdString(*name), QString("mine"));
+        QVERIFY(dialogs.boxes.isEmpty());
     }
 
     void ChoosingAFileWritesItsNameIntoTheField() {

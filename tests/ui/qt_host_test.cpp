@@ -8,6 +8,7 @@
 #include "ui/file_ctrls.h"
 #include "ui/host_windows.h"
 #include "ui/qt_host.h"
+#include "ui/speed_measurement.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -71,6 +72,23 @@ private slots:
         // Every pass but the first needs kEventIntervalMs since the one before.
         QVERIFY(host.EventPasses() <= ms / QtHost::kEventIntervalMs + 1);
         QVERIFY(calls > 100 * host.EventPasses());
+    }
+
+    void TheSpeedMeasurementHandsEveryPassToQt() {
+        ScriptedDialogs dialogs;
+        NoWindows windows;
+        TFileCtrls picker(dialogs);
+        QtHost host(dialogs, windows, picker);
+        int timerPasses = 0;
+        QTimer ticking;  // an event waiting on every pass, as in a running program
+        QObject::connect(&ticking, &QTimer::timeout, [&] { ++timerPasses; });
+        ticking.start(0);
+        const SpeedMeasurement m = MeasureSpeed(host);
+        QVERIFY2(host.EventPasses() >= kWarmUpPasses + kMeasuredPasses,
+                 qPrintable(QString::number(host.EventPasses())));
+        QVERIFY(timerPasses >= kMeasuredPasses);
+        QVERIFY(m.DelayCalibration > 0);
+        QVERIFY(m.ComputerSpeed >= kFastestSpeed && m.ComputerSpeed <= kSlowestSpeed);
     }
 
     void AWaitForThePlayerSleepsUntilInputComes() {
