@@ -1,0 +1,72 @@
+#include "ui/art/felt_painter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+const QColor kFeltCentre(22, 120, 62);
+const QColor kFeltEdge(8, 66, 34);
+
+// A small tile of light and dark specks: the cloth's weave, the same on every start.
+const QImage& WeaveTile() {
+    static const QImage tile = [] {
+        QImage image(96, 96, QImage::Format_ARGB32_Premultiplied);
+        QRandomGenerator random(20240611);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int v = int(random.bounded(100));
+                const QColor speck = v < 50 ? QColor(0, 0, 0, v / 6) : QColor(255, 255, 255, (v - 50) / 9);
+                image.setPixelColor(x, y, speck);
+            }
+        return image;
+    }();
+    return tile;
+}
+
+// The house's print between the player's bet boxes, along a shallow arc.
+void PaintPrint(QPainter& painter, const QRectF& canvas, double scale) {
+    const QColor ink(235, 210, 120, 70);
+    const QPointF centre(canvas.left() + 215 * scale, canvas.top() + 300 * scale);
+    QPainterPath arc;
+    const QRectF bow(centre.x() - 150 * scale, centre.y() - 60 * scale, 300 * scale, 200 * scale);
+    arc.arcMoveTo(bow, 160);
+    arc.arcTo(bow, 160, -140);
+    painter.setPen(QPen(ink, std::max(1.0, 1.2 * scale)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(arc);
+
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5 * scale);
+    font.setPixelSize(std::max(1, int(11 * scale)));
+    painter.setFont(font);
+    painter.setPen(ink);
+    const QRectF line(centre.x() - 150 * scale, centre.y() - 58 * scale, 300 * scale, 20 * scale);
+    painter.drawText(line, Qt::AlignCenter, "BLACKJACK PAYS 3 TO 2");
+}
+
+}  // namespace
+
+void PaintFelt(QPainter& painter, const QSize& size, const QRectF& canvas, double scale) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF all(0, 0, size.width(), size.height());
+    QRadialGradient light(canvas.center() - QPointF(0, canvas.height() * 0.15),
+                          std::max(all.width(), all.height()) * 0.7);
+    light.setColorAt(0, kFeltCentre);
+    light.setColorAt(1, kFeltEdge);
+    painter.fillRect(all, light);
+    painter.fillRect(all, QBrush(WeaveTile()));
+    PaintPrint(painter, canvas, scale);
+    painter.restore();
+}
+
+}  // namespace velmora
