@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 #include "engine/game.h"
 #include "ui/host_windows.h"
@@ -23,6 +24,7 @@ class QtHost;
 class TFileCtrls;
 class THelpWindow;
 class TSimForm;
+class TableWindow;
 
 class TMainForm : public QMainWindow, public HostWindows {
     Q_OBJECT
@@ -35,6 +37,7 @@ public:
     QtHost& Host() { return *host_; }
     TFileCtrls& Picker() { return *picker_; }
     TSimForm* ResultsWindow() const;
+    TableWindow* TableWindowShown() const;
     THelpWindow* HelpWindow() const;
     bool StartupFinished() const { return startMarker_; }
 
@@ -120,6 +123,9 @@ private:
     // Ends the program's own waits so that the handlers on the stack return.
     void EndWaits();
     void LeaveWait();
+    // Closed table windows whose rules object may still be on the stack below (a run
+    // returning through a table call) are deleted once every wait has returned.
+    void DeleteRetiredTables();
 
     DialogService& dialogs_;
     std::unique_ptr<TFileCtrls> picker_;
@@ -128,6 +134,8 @@ private:
     QWidget* client_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;
     QPointer<TSimForm> results_;
+    QPointer<TableWindow> table_;
+    std::vector<QPointer<TableWindow>> retiredTables_;
     QPointer<THelpWindow> help_;
     bool startMarker_ = false;  // the start-up has run ("RUNNING")
     bool closeConfirmed_ = false;
