@@ -90,7 +90,14 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
     painter_.SetMapping(mapping, devicePixelRatioF());
     cache_->Clear();
     felt_ = QPixmap();
-    warmUp_.start();
+    // The first size is the one the table opens with: its pictures are drawn before
+    // the first deal. Later sizes come in bursts while the frame is dragged.
+    if (!warmedUp_) {
+        warmedUp_ = true;
+        WarmUp();
+    } else {
+        warmUp_.start();
+    }
     update();
 }
 

@@ -73,6 +73,7 @@ private:
     SpritePainter painter_;
     QPixmap felt_;
     QTimer warmUp_;
+    bool warmedUp_ = false;
 
     std::function<void(int)> speedBar_;
     TableMouse* mouse_ = nullptr;
