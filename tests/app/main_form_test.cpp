@@ -169,10 +169,10 @@ private slots:
                  QStringList({"&Casion Rules", "&Playing Strategy", "&Other Preferences"}));
         QCOMPARE(Captions(form.HelpMenu->actions()), QStringList({"&Topics", "&About VLM"}));
 
-        // The table modes and the settings windows wait for their windows.
+        // The modes the player bets in and the settings windows wait for their windows.
         QVERIFY(form.BettingAnalysisItem->isEnabled());
-        for (QAction* a : {form.NormalPlayItem, form.PracticeDeckItem,
-                           form.ComputerSimulatedPlayItem, form.CasinoRulesItem,
+        QVERIFY(form.ComputerSimulatedPlayItem->isEnabled());
+        for (QAction* a : {form.NormalPlayItem, form.PracticeDeckItem, form.CasinoRulesItem,
                            form.PlayingStrategyItem, form.OtherPreferencesItem})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
     }
