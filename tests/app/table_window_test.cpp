@@ -9,6 +9,7 @@
 #include "ui/table/table_widget.h"
 #include "ui/table/table_window.h"
 
+#include <QPointer>
 #include <QTest>
 
 using namespace velmora;
@@ -78,19 +79,26 @@ private slots:
     void ResetDuringADealLeavesNoTable() {
         AppFixture app;
         StartFast(app);
-        bool goneAtOnce = false, retiredHidden = false;
+        bool goneAtOnce = false, retiredHidden = false, deletedUnderTheRun = false;
+        QPointer<TableWindow> retired;
         app.RunSimulation([&] {
+            if (retired) return false;
             if (!CardInFlight(*app.form)) return false;
-            TableWindow* window = app.form->TableWindowShown();
+            retired = app.form->TableWindowShown();
             app.form->ResetGameItem->trigger();
             // The engine is still inside this table's motion: the window is out of
             // sight and its motions end, but it is not deleted under the engine.
             goneAtOnce = !app.form->TableWindowShown();
-            retiredHidden = !window->isVisible() && window->Player().Closed();
-            return true;
+            retiredHidden = !retired->isVisible() && retired->Player().Closed();
+            // Events handled while the run unwinds must not delete it either.
+            QObject::connect(retired, &QObject::destroyed, [&] {
+                deletedUnderTheRun = app.game().RunInProgress;
+            });
+            return false;
         });
         QVERIFY(goneAtOnce);
         QVERIFY(retiredHidden);
+        QVERIFY(!deletedUnderTheRun);
         QCOMPARE(TablesAlive(*app.form), 0);
         QVERIFY(!app.game().Table);
         QVERIFY(!app.game().TableShown);

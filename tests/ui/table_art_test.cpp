@@ -78,6 +78,28 @@ private slots:
         }
     }
 
+    // The deck's ace of hearts carries the desktop's logo under its heart, and its
+    // court cards the desktop's name in two corners: the table shows neither.
+    void TheDesktopsMarksAreNotShown() {
+        const CardDeck& deck = CardDeck::Shared();
+        QVERIFY(deck.Loaded());
+        const QSize size(58 * 4, 88 * 4);  // four pixels to the deck's unit
+        auto darkPixels = [&](int card, QRect units) {
+            QImage image = Blank(size);
+            QPainter painter(&image);
+            deck.PaintFace(painter, QRectF(QPointF(0, 0), size), card);
+            painter.end();
+            int dark = 0;
+            for (int y = units.top() * 4; y < units.bottom() * 4; ++y)
+                for (int x = units.left() * 4; x < units.right() * 4; ++x)
+                    if (image.pixelColor(x, y).lightness() < 100) ++dark;
+            return dark;
+        };
+        QCOMPARE(darkPixels(27, QRect(24, 57, 12, 12)), 0);  // ace of hearts
+        QCOMPARE(darkPixels(13, QRect(3, 78, 3, 6)), 0);     // king of clubs
+        QVERIFY(darkPixels(40, QRect(2, 2, 8, 8)) > 0);      // the ace of spades' index
+    }
+
     void WithoutTheDeckFacesAreDrawnPlain() {
         const CardDeck missing("/nonexistent/deck.svgz");
         QVERIFY(!missing.Loaded());

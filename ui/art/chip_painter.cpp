@@ -1,6 +1,7 @@
 #include "ui/art/chip_painter.h"
 
 #include <QFontMetricsF>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -113,8 +114,13 @@ void PaintTiltedChip(QPainter& painter, const QRectF& rect, const ChipLook& look
     side.addEllipse(bottom.adjusted(0.5, 0.5, -0.5, -0.5));
     side.addRect(QRectF(face.left() + 0.5, face.center().y(), face.width() - 1, edge));
     side.setFillRule(Qt::WindingFill);
-    painter.setPen(QPen(Outline(look), std::max(1.0, rect.width() / 50)));
-    painter.setBrush(look.body.darker(135));
+    // Lit from above: the edge darkens downwards, so chips piled on each other show
+    // as separate ridges.
+    QLinearGradient shade(0, face.center().y(), 0, bottom.bottom());
+    shade.setColorAt(0, look.body.darker(112));
+    shade.setColorAt(1, look.body.darker(175));
+    painter.setPen(QPen(Outline(look), std::max(1.0, rect.width() / 40)));
+    painter.setBrush(shade);
     painter.drawPath(side.simplified());
 
     // The inserts run over the edge too: bands where the face's inserts meet the rim.

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
@@ -31,26 +30,22 @@ const QImage& WeaveTile() {
     return tile;
 }
 
-// The house's print between the player's bet boxes, along a shallow arc.
+// The house's print on the cloth, low between the two bet boxes where no card or
+// chip ever lies.
 void PaintPrint(QPainter& painter, const QRectF& canvas, double scale) {
-    const QColor ink(235, 210, 120, 70);
-    const QPointF centre(canvas.left() + 215 * scale, canvas.top() + 300 * scale);
-    QPainterPath arc;
-    const QRectF bow(centre.x() - 150 * scale, centre.y() - 60 * scale, 300 * scale, 200 * scale);
-    arc.arcMoveTo(bow, 160);
-    arc.arcTo(bow, 160, -140);
-    painter.setPen(QPen(ink, std::max(1.0, 1.2 * scale)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(arc);
-
+    const QColor ink(235, 210, 120, 80);
     QFont font = painter.font();
     font.setBold(true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5 * scale);
-    font.setPixelSize(std::max(1, int(11 * scale)));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.2 * scale);
+    font.setPixelSize(std::max(1, int(10 * scale)));
     painter.setFont(font);
     painter.setPen(ink);
-    const QRectF line(centre.x() - 150 * scale, centre.y() - 58 * scale, 300 * scale, 20 * scale);
+    const QRectF line(canvas.left() + 110 * scale, canvas.top() + 436 * scale, 200 * scale,
+                      16 * scale);
     painter.drawText(line, Qt::AlignCenter, "BLACKJACK PAYS 3 TO 2");
+    painter.setPen(QPen(ink, std::max(1.0, 0.8 * scale)));
+    const double y = line.top() - 2 * scale;
+    painter.drawLine(QPointF(line.left() + 20 * scale, y), QPointF(line.right() - 20 * scale, y));
 }
 
 }  // namespace

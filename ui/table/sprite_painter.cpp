@@ -50,6 +50,19 @@ QColor ColourOf(Rgb rgb, int alpha = 255) {
     return colour;
 }
 
+// Panel grounds: the table's pure colours toned down to the shades of a printed
+// casino sign, so a blue advice panel or a red limit panel does not glare.
+QColor PanelGround(Rgb rgb) {
+    switch (rgb) {
+        case colour::kBlue: return QColor(30, 66, 178);
+        case colour::kRed: return QColor(186, 30, 42);
+        case colour::kLime: return QColor(84, 196, 72);
+        case colour::kBlack: return QColor(26, 26, 30);
+        case colour::kWhite: return QColor(250, 250, 245);
+        default: return QColor::fromRgb(rgb);
+    }
+}
+
 }  // namespace
 
 bool SpritePainter::Drawn(const Sprite& sprite) {
@@ -167,10 +180,13 @@ void SpritePainter::PaintPanel(QPainter& painter, const Sprite& sprite) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (sprite.Filled) {
-        const QColor ground = ColourOf(sprite.Fill);
+        const QColor ground = PanelGround(sprite.Fill);
+        QLinearGradient sheen(rect.topLeft(), rect.bottomLeft());
+        sheen.setColorAt(0, ground.lighter(118));
+        sheen.setColorAt(1, ground);
         painter.setPen(QPen(ground.lightness() > 128 ? ground.darker(130) : ground.lighter(160),
                             std::max(1.0, unit * 0.8)));
-        painter.setBrush(ground);
+        painter.setBrush(sheen);
         painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 2.5 * unit, 2.5 * unit);
     }
     if (!sprite.Caption.empty()) {
