@@ -175,8 +175,7 @@ std::string TableBenchmarkResult::Report() const {
                       "chip glide short %6.1f ms / long %6.1f ms, hole-card flip %6.1f ms, "
                       "round of computer play %7.0f ms (mean of %d, %0.f..%0.f)\n",
                       unsigned(m.ComputerSpeed), m.PlayerCardMs, m.DealerCardMs, m.ShortGlideMs,
-                      m.LongGlideMs, m.FlipMs, m.RoundMeanMs, m.Rounds, m.RoundMinMs,
-                      m.RoundMaxMs);
+                      m.LongGlideMs, m.FlipMs, m.RoundMeanMs, m.Rounds, m.RoundMinMs, m.RoundMaxMs);
         out += line;
     }
     const RepaintCost& r = Repaint;

@@ -2,12 +2,12 @@
 // filling the client area under its caption, and a reset, another mode or closing the
 // program in the middle of a deal ends the run cleanly with no table left behind.
 
+#include "ui/table/table_window.h"
 #include "app/main_form.h"
 #include "engine/run_loop.h"
 #include "table/player.h"
 #include "tests/app/app_test_fixture.h"
 #include "ui/table/table_widget.h"
-#include "ui/table/table_window.h"
 
 #include <QPointer>
 #include <QTest>
@@ -51,7 +51,7 @@ void StartFast(AppFixture& app) {
 class TableWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void TheTableFillsTheClientAreaUnderItsCaption() {
         AppFixture app;
         StartFast(app);
@@ -91,9 +91,8 @@ private slots:
             goneAtOnce = !app.form->TableWindowShown();
             retiredHidden = !retired->isVisible() && retired->Player().Closed();
             // Events handled while the run unwinds must not delete it either.
-            QObject::connect(retired, &QObject::destroyed, [&] {
-                deletedUnderTheRun = app.game().RunInProgress;
-            });
+            QObject::connect(retired, &QObject::destroyed,
+                             [&] { deletedUnderTheRun = app.game().RunInProgress; });
             return false;
         });
         QVERIFY(goneAtOnce);

@@ -1,8 +1,8 @@
 // The real-time animator: a wait keeps the table painting, and once the table is
 // closing a wait returns without running the event loop at all.
 
-#include "table/table_scene.h"
 #include "ui/table/qt_animator.h"
+#include "table/table_scene.h"
 #include "ui/table/table_widget.h"
 
 #include <QTest>
@@ -13,7 +13,7 @@ using namespace std::chrono_literals;
 namespace {
 
 class EventCounter : public QObject {
-public:
+  public:
     int events = 0;
     bool event(QEvent* e) override {
         if (e->type() != QEvent::User) return QObject::event(e);
@@ -27,7 +27,7 @@ public:
 class QtAnimatorTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void AWaitKeepsPainting() {
         TableScene scene;
         TableWidget widget(scene);

@@ -52,7 +52,7 @@ QColor MeanOfMiddle(const QImage& image) {
 class TableArtTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void CardsAreNumberedClubsDiamondsHeartsSpadesFromAceToKing() {
         QCOMPARE(CardDeck::ElementId(1), QString("1_club"));
         QCOMPARE(CardDeck::ElementId(10), QString("10_club"));
@@ -124,7 +124,8 @@ private slots:
             {colour::kWhite, "1000"},   {colour::kBlue, "5000"}};
         for (const auto& [rgb, label] : colours) {
             QCOMPARE(ChipLookOfColour(rgb).label, label);
-            QCOMPARE(ChipLookOfColour(rgb).body, ChipLookOfCode(label == "2.50" ? 2 : label.toInt()).body);
+            QCOMPARE(ChipLookOfColour(rgb).body,
+                     ChipLookOfCode(label == "2.50" ? 2 : label.toInt()).body);
         }
         // A two-chip bet looks like its chip.
         QCOMPARE(ChipLookOfCode(10).label, QString("5"));

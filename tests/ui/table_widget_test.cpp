@@ -3,10 +3,10 @@
 // bar moves, presses belong to the pressed piece until release, and a motion step
 // repaints only where the piece was and is.
 
+#include "ui/table/table_widget.h"
 #include "table/table_scene.h"
 #include "ui/table/speed_bar_layout.h"
 #include "ui/table/table_mouse.h"
-#include "ui/table/table_widget.h"
 
 #include <QImage>
 #include <QPaintEvent>
@@ -25,7 +25,9 @@ void Deal(TableScene& scene, int hand, int k, int card) {
     place.Visible = true;
 }
 
-bool IsFelt(QColor c) { return c.green() > c.red() + 30 && c.green() > c.blue() + 20; }
+bool IsFelt(QColor c) {
+    return c.green() > c.red() + 30 && c.green() > c.blue() + 20;
+}
 
 // The share of pixels in a rect that show the felt.
 double FeltShare(const QImage& image, const QRect& rect) {
@@ -54,8 +56,7 @@ struct ShownTable {
                                       widget.height() / double(kCanvasHeight));
         const double left = (widget.width() - kCanvasWidth * scale) / 2;
         const double top = (widget.height() - kCanvasHeight * scale) / 2;
-        return QRectF(left + s.Left * scale, top + s.Top * scale, s.Width * scale,
-                      s.Height * scale)
+        return QRectF(left + s.Left * scale, top + s.Top * scale, s.Width * scale, s.Height * scale)
             .toAlignedRect()
             .adjusted(1, 1, -1, -1);
     }
@@ -63,7 +64,7 @@ struct ShownTable {
 };
 
 class RecordingMouse : public TableMouse {
-public:
+  public:
     QStringList calls;
     void Pressed(SpriteId s, QPoint at, Qt::MouseButton) override { Log("press", s, at); }
     void Moved(SpriteId s, QPoint at) override { Log("move", s, at); }
@@ -71,7 +72,7 @@ public:
     void Clicked(SpriteId s, QPoint at) override { Log("click", s, at); }
     void DoubleClicked(SpriteId s, QPoint at) override { Log("double", s, at); }
 
-private:
+  private:
     void Log(const char* what, SpriteId s, QPoint at) {
         calls << QString("%1 %2 %3,%4").arg(what).arg(s).arg(at.x()).arg(at.y());
     }
@@ -79,7 +80,7 @@ private:
 
 // Collects the regions of the paint events a widget receives.
 class PaintSpy : public QObject {
-public:
+  public:
     QRegion painted;
     int events = 0;
     bool eventFilter(QObject*, QEvent* e) override {
@@ -96,7 +97,7 @@ public:
 class TableWidgetTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // At the canvas's own size, twice its size, and in a wide window where the
     // canvas is centred with felt on both sides.
     void DealtCardsShowAtTheirPlacesAtAnySize_data() {
@@ -122,7 +123,8 @@ private slots:
             const QRect inner = table.Place(id).adjusted(3, 3, -3, -3);
             QVERIFY2(FeltShare(after, inner) < 0.05, qPrintable(QString::number(id)));
             // The card's white ground shows near its top-left corner, inside the index.
-            const QColor ground = after.pixelColor(inner.left() + inner.width() / 2, inner.top() + 1);
+            const QColor ground =
+                after.pixelColor(inner.left() + inner.width() / 2, inner.top() + 1);
             QVERIFY2(ground.lightness() > 170, qPrintable(ground.name()));
         }
         // Right of the player's card and below the dealer's, the felt is untouched.
@@ -145,8 +147,7 @@ private slots:
         ShownTable table(QSize(1600, 700));
         const CanvasMapping& m = table.widget.Mapping();
         for (QPoint logical : {QPoint(0, 0), QPoint(321, 200), QPoint(643, 464)})
-            QCOMPARE(m.LogicalAt(m.PointOf(logical.x(), logical.y()) + QPointF(0.5, 0.5)),
-                     logical);
+            QCOMPARE(m.LogicalAt(m.PointOf(logical.x(), logical.y()) + QPointF(0.5, 0.5)), logical);
 
         TableScene& scene = table.scene;
         const SpriteId bet = scene.BetSlot(1, 1);
@@ -194,7 +195,7 @@ private slots:
         auto at = [&](int logicalX) { return QPoint(m.PointOf(logicalX, 0).x() + 1, y); };
 
         QTest::mouseClick(&table.widget, Qt::LeftButton, {}, at(bar.Right() - 3));  // arrow
-        QTest::mouseClick(&table.widget, Qt::LeftButton, {}, at(bar.Left + 2));      // arrow
+        QTest::mouseClick(&table.widget, Qt::LeftButton, {}, at(bar.Left + 2));     // arrow
         QTest::mouseClick(&table.widget, Qt::LeftButton, {}, at(bar.Right() - bar.Height - 2));
         QCOMPARE(moves, QList<int>({51, 50, 60}));
 
@@ -230,9 +231,8 @@ private slots:
         QTest::mouseClick(&table.widget, Qt::LeftButton, {}, at(30, 40));
         const QString id = QString::number(card);
         QCOMPARE(mouse.calls, QStringList({"press " + id + " 10,20", "move " + id + " 150,-60",
-                                           "release " + id + " 150,-60",
-                                           "press " + id + " 30,40", "release " + id + " 30,40",
-                                           "click " + id + " 30,40"}));
+                                           "release " + id + " 150,-60", "press " + id + " 30,40",
+                                           "release " + id + " 30,40", "click " + id + " 30,40"}));
     }
 
     void AMotionStepRepaintsOnlyWhereThePieceWasAndIs() {
@@ -264,7 +264,6 @@ private slots:
                                 .arg(spy.painted.boundingRect().height())));
         QVERIFY(spy.painted.contains(was.center()) && spy.painted.contains(now.center()));
     }
-
 };
 
 QTEST_MAIN(TableWidgetTest)

@@ -15,7 +15,7 @@ class QSvgRenderer;
 namespace velmora {
 
 class CardDeck {
-public:
+  public:
     // Where the package installs the deck.
     static constexpr char kDefaultPath[] =
         "/usr/share/carddecks/svg-tigullio-international/tigullio-international.svgz";
@@ -35,7 +35,7 @@ public:
     // The deck's element id of a card ("1_club" .. "king_spade").
     static QString ElementId(int card);
 
-private:
+  private:
     std::unique_ptr<QSvgRenderer> svg_;
 };
 

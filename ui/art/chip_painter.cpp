@@ -89,7 +89,9 @@ void PaintChipFace(QPainter& painter, const QRectF& rect, const ChipLook& look) 
     painter.restore();
 }
 
-double TiltedChipEdge(double width) { return width * 0.12; }
+double TiltedChipEdge(double width) {
+    return width * 0.12;
+}
 
 QPainterPath TiltedChipShape(const QRectF& rect) {
     const double edge = TiltedChipEdge(rect.width());

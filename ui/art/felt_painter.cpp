@@ -1,6 +1,7 @@
 #include "ui/art/felt_painter.h"
 
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
@@ -22,7 +23,8 @@ const QImage& WeaveTile() {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const int v = int(random.bounded(100));
-                const QColor speck = v < 50 ? QColor(0, 0, 0, v / 6) : QColor(255, 255, 255, (v - 50) / 9);
+                const QColor speck =
+                    v < 50 ? QColor(0, 0, 0, v / 6) : QColor(255, 255, 255, (v - 50) / 9);
                 image.setPixelColor(x, y, speck);
             }
         return image;
@@ -48,6 +50,21 @@ void PaintPrint(QPainter& painter, const QRectF& canvas, double scale) {
     painter.drawLine(QPointF(line.left() + 20 * scale, y), QPointF(line.right() - 20 * scale, y));
 }
 
+// The player's chip rack at the right edge: a shallow tray pressed into the cloth
+// behind the stacks.
+void PaintRackTray(QPainter& painter, const QRectF& canvas, double scale) {
+    const QRectF tray(canvas.left() + 563 * scale, canvas.top() + 26 * scale, 78 * scale,
+                      360 * scale);
+    const double radius = 10 * scale;
+    QLinearGradient depth(tray.topLeft(), tray.topRight());
+    depth.setColorAt(0, QColor(0, 0, 0, 70));
+    depth.setColorAt(0.15, QColor(0, 0, 0, 40));
+    depth.setColorAt(1, QColor(0, 0, 0, 30));
+    painter.setPen(QPen(QColor(255, 255, 255, 28), std::max(1.0, scale)));
+    painter.setBrush(depth);
+    painter.drawRoundedRect(tray, radius, radius);
+}
+
 }  // namespace
 
 void PaintFelt(QPainter& painter, const QSize& size, const QRectF& canvas, double scale) {
@@ -61,6 +78,7 @@ void PaintFelt(QPainter& painter, const QSize& size, const QRectF& canvas, doubl
     painter.fillRect(all, light);
     painter.fillRect(all, QBrush(WeaveTile()));
     PaintPrint(painter, canvas, scale);
+    PaintRackTray(painter, canvas, scale);
     painter.restore();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The table's felt: a green cloth lit from the middle, with a fine weave and the
-// house's print ("BLACKJACK PAYS 3 TO 2") faint on it. It fills the whole window; the
-// scaled table canvas lies on it.
+// The table's felt: a green cloth lit from the middle, with a fine weave, the house's
+// print ("BLACKJACK PAYS 3 TO 2") faint on it and the tray the chip rack stands in. It
+// fills the whole window; the scaled table canvas lies on it.
 
 class QPainter;
 class QRectF;

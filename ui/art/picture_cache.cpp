@@ -32,17 +32,27 @@ QPixmap PictureCache::Render(Art art, int value, QSize pixels, double dpr) const
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF rect(0, 0, pixels.width(), pixels.height());
     switch (art) {
-        case Art::CardFace: deck_.PaintFace(painter, rect, value); break;
-        case Art::CardBack: PaintCardBack(painter, rect, value); break;
-        case Art::ChipFace: PaintChipFace(painter, rect, ChipLookOfCode(value)); break;
-        case Art::TiltedChip: PaintTiltedChip(painter, rect, ChipLookOfCode(value)); break;
+        case Art::CardFace:
+            deck_.PaintFace(painter, rect, value);
+            break;
+        case Art::CardBack:
+            PaintCardBack(painter, rect, value);
+            break;
+        case Art::ChipFace:
+            PaintChipFace(painter, rect, ChipLookOfCode(value));
+            break;
+        case Art::TiltedChip:
+            PaintTiltedChip(painter, rect, ChipLookOfCode(value));
+            break;
         case Art::ColourChip:
             PaintChipFace(painter, rect, ChipLookOfColour(Rgb(value)));
             break;
         case Art::ColourTilted:
             PaintTiltedChip(painter, rect, ChipLookOfColour(Rgb(value)));
             break;
-        case Art::Pointer: PaintPointer(painter, rect); break;
+        case Art::Pointer:
+            PaintPointer(painter, rect);
+            break;
     }
     painter.end();
     pixmap.setDevicePixelRatio(dpr);

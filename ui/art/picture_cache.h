@@ -14,17 +14,17 @@ namespace velmora {
 class CardDeck;
 
 enum class Art : uint8_t {
-    CardFace,    // value: card 1..52
-    CardBack,    // value: back 0 or 1
-    ChipFace,    // value: chip code, seen from above
-    TiltedChip,  // value: chip code, face and edge
-    ColourChip,  // value: an Rgb colour; the chip of that colour seen from above
+    CardFace,      // value: card 1..52
+    CardBack,      // value: back 0 or 1
+    ChipFace,      // value: chip code, seen from above
+    TiltedChip,    // value: chip code, face and edge
+    ColourChip,    // value: an Rgb colour; the chip of that colour seen from above
     ColourTilted,  // value: an Rgb colour; tilted
     Pointer,
 };
 
 class PictureCache {
-public:
+  public:
     explicit PictureCache(const CardDeck& deck);
 
     // The picture drawn to fill `size` device-independent pixels at `dpr`.
@@ -35,11 +35,11 @@ public:
     // Pictures drawn so far (a frame that draws any is not a pure copy).
     long long Renders() const { return renders_; }
 
-private:
+  private:
     struct Key {
         Art art;
         int value;
-        int width;   // device pixels
+        int width;  // device pixels
         int height;
         friend bool operator==(const Key&, const Key&) = default;
     };

@@ -8,8 +8,7 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* kRanks[] = {"A", "2", "3", "4",  "5", "6", "7",
-                                  "8", "9", "10", "J", "Q", "K"};
+constexpr const char* kRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 // Clubs, diamonds, hearts, spades.
 constexpr char16_t kSuits[] = {u'\u2663', u'\u2666', u'\u2665', u'\u2660'};
 

@@ -11,7 +11,9 @@ namespace velmora {
 void PaintPointer(QPainter& painter, const QRectF& rect) {
     // Laid out on the pointer's own 53 x 36 grid.
     const double sx = rect.width() / 53, sy = rect.height() / 36;
-    auto at = [&](double x, double y) { return QPointF(rect.left() + x * sx, rect.top() + y * sy); };
+    auto at = [&](double x, double y) {
+        return QPointF(rect.left() + x * sx, rect.top() + y * sy);
+    };
     QPainterPath arrow;
     arrow.moveTo(at(19, 2));
     arrow.lineTo(at(34, 2));
@@ -31,8 +33,8 @@ void PaintPointer(QPainter& painter, const QRectF& rect) {
     gold.setColorAt(0, QColor(255, 236, 140));
     gold.setColorAt(0.5, QColor(236, 184, 50));
     gold.setColorAt(1, QColor(176, 118, 20));
-    painter.setPen(QPen(QColor(110, 70, 10), std::max(1.0, 1.2 * sx), Qt::SolidLine,
-                        Qt::SquareCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(110, 70, 10), std::max(1.0, 1.2 * sx), Qt::SolidLine, Qt::SquareCap,
+                        Qt::RoundJoin));
     painter.setBrush(gold);
     painter.drawPath(arrow);
     painter.restore();

@@ -7,7 +7,9 @@
 
 namespace velmora {
 
-CanvasMapping::CanvasMapping() { Fit(QSize(kCanvasWidth, kCanvasHeight)); }
+CanvasMapping::CanvasMapping() {
+    Fit(QSize(kCanvasWidth, kCanvasHeight));
+}
 
 void CanvasMapping::Fit(QSize widget) {
     const double sx = double(std::max(1, widget.width())) / kCanvasWidth;

@@ -11,7 +11,7 @@
 namespace velmora {
 
 class CanvasMapping {
-public:
+  public:
     CanvasMapping();
 
     void Fit(QSize widget);
@@ -27,7 +27,7 @@ public:
     // The logical pixel under a widget position (may lie outside the canvas).
     QPoint LogicalAt(QPointF widget) const;
 
-private:
+  private:
     double scale_ = 1;
     QPointF offset_;
 };

@@ -16,7 +16,7 @@ namespace velmora {
 class TableWidget;
 
 class QtAnimator : public Animator {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
     // A wait that starts within this time of the last one's deadline continues from
     // that deadline; a later one (after a question, or the player's turn) starts anew.
@@ -33,7 +33,7 @@ public:
     void Repaint() override;
     void Wait(std::chrono::microseconds duration) override;
 
-private:
+  private:
     Clock::time_point NextDeadline(std::chrono::microseconds duration);
     bool Closed() const { return closed_ && closed_(); }
 

@@ -5,7 +5,9 @@
 
 namespace velmora {
 
-int SpeedBarLayout::Clamp(int position) { return std::clamp(position, kMinimum, kMaximum); }
+int SpeedBarLayout::Clamp(int position) {
+    return std::clamp(position, kMinimum, kMaximum);
+}
 
 int SpeedBarLayout::ThumbLeft(int position) const {
     const int travel = TrackWidth() - ThumbWidth();

@@ -8,7 +8,7 @@
 namespace velmora {
 
 class SpeedBarLayout {
-public:
+  public:
     static constexpr int kMinimum = 1;
     static constexpr int kMaximum = 100;
     static constexpr int kPageStep = 10;
@@ -29,7 +29,7 @@ public:
     bool OnThumb(int x, int position) const;
     static int Clamp(int position);
 
-private:
+  private:
     const Sprite& bar_;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/art/picture_cache.h"
 #include "ui/table/speed_bar_layout.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,20 +28,28 @@ constexpr int kPaintMargin = 2;
 QSize NaturalSize(PictureKind kind) {
     switch (kind) {
         case PictureKind::CardFace:
-        case PictureKind::CardBack: return QSize(kCardWidth, kCardHeight);
-        case PictureKind::Chip: return QSize(kChipSize, kChipSize);
-        case PictureKind::Pointer: return QSize(kPointerWidth, kPointerHeight);
-        case PictureKind::None: break;
+        case PictureKind::CardBack:
+            return QSize(kCardWidth, kCardHeight);
+        case PictureKind::Chip:
+            return QSize(kChipSize, kChipSize);
+        case PictureKind::Pointer:
+            return QSize(kPointerWidth, kPointerHeight);
+        case PictureKind::None:
+            break;
     }
     return QSize();
 }
 
 Art ArtOf(PictureKind kind) {
     switch (kind) {
-        case PictureKind::CardFace: return Art::CardFace;
-        case PictureKind::CardBack: return Art::CardBack;
-        case PictureKind::Chip: return Art::ChipFace;
-        default: return Art::Pointer;
+        case PictureKind::CardFace:
+            return Art::CardFace;
+        case PictureKind::CardBack:
+            return Art::CardBack;
+        case PictureKind::Chip:
+            return Art::ChipFace;
+        default:
+            return Art::Pointer;
     }
 }
 
@@ -54,13 +63,31 @@ QColor ColourOf(Rgb rgb, int alpha = 255) {
 // casino sign, so a blue advice panel or a red limit panel does not glare.
 QColor PanelGround(Rgb rgb) {
     switch (rgb) {
-        case colour::kBlue: return QColor(30, 66, 178);
-        case colour::kRed: return QColor(186, 30, 42);
-        case colour::kLime: return QColor(84, 196, 72);
-        case colour::kBlack: return QColor(26, 26, 30);
-        case colour::kWhite: return QColor(250, 250, 245);
-        default: return QColor::fromRgb(rgb);
+        case colour::kBlue:
+            return QColor(30, 66, 178);
+        case colour::kRed:
+            return QColor(186, 30, 42);
+        case colour::kLime:
+            return QColor(84, 196, 72);
+        case colour::kBlack:
+            return QColor(26, 26, 30);
+        case colour::kWhite:
+            return QColor(250, 250, 245);
+        default:
+            return QColor::fromRgb(rgb);
     }
+}
+
+// A panel's font: as tall as the panel allows, narrowed to fit a long caption (a
+// bankroll of millions, "Maximum Bet $1,000") inside the panel.
+QFont CaptionFont(QFont font, const Sprite& sprite, const QString& caption, double unit) {
+    const double room = (sprite.Width - 4) * unit;
+    font.setPixelSize(std::max(1, int(std::lround(std::min(sprite.Height * 0.7, 13.0) * unit))));
+    font.setBold(sprite.Bold);
+    font.setUnderline(sprite.Underline);
+    const double width = QFontMetricsF(font).horizontalAdvance(caption);
+    if (width > room) font.setPixelSize(std::max(1, int(font.pixelSize() * room / width)));
+    return font;
 }
 
 }  // namespace
@@ -78,11 +105,21 @@ QRect SpritePainter::PaintRect(const Sprite& sprite) const {
 void SpritePainter::Paint(QPainter& painter, const Sprite& sprite, SpriteRole role) const {
     if (!Drawn(sprite)) return;
     switch (sprite.Kind) {
-        case SpriteKind::Image: PaintImage(painter, sprite); break;
-        case SpriteKind::Ellipse: PaintOutline(painter, sprite, role); break;
-        case SpriteKind::Rectangle: PaintCutCard(painter, sprite); break;
-        case SpriteKind::Panel: PaintPanel(painter, sprite); break;
-        case SpriteKind::SpeedBar: PaintSpeedBar(painter, sprite); break;
+        case SpriteKind::Image:
+            PaintImage(painter, sprite);
+            break;
+        case SpriteKind::Ellipse:
+            PaintOutline(painter, sprite, role);
+            break;
+        case SpriteKind::Rectangle:
+            PaintCutCard(painter, sprite);
+            break;
+        case SpriteKind::Panel:
+            PaintPanel(painter, sprite);
+            break;
+        case SpriteKind::SpeedBar:
+            PaintSpeedBar(painter, sprite);
+            break;
     }
 }
 
@@ -96,8 +133,8 @@ void SpritePainter::PaintImage(QPainter& painter, const Sprite& sprite) const {
                            cache_.Get(Art::TiltedChip, pic.Value, rect.size(), dpr_));
         return;
     }
-    const QSize natural = mapping_.SizeOf(NaturalSize(pic.Kind).width(),
-                                          NaturalSize(pic.Kind).height());
+    const QSize natural =
+        mapping_.SizeOf(NaturalSize(pic.Kind).width(), NaturalSize(pic.Kind).height());
     const QPixmap& pixmap = cache_.Get(ArtOf(pic.Kind), pic.Value, natural, dpr_);
     if (sprite.Stretch) {  // the hole card turning: squeezed, not drawn anew
         painter.save();
@@ -124,8 +161,11 @@ void SpritePainter::PaintOutline(QPainter& painter, const Sprite& sprite, Sprite
                                cache_.Get(Art::ColourTilted, int(sprite.Pen),
                                           mapping_.SizeOf(sprite.Width, kTiltedHeight), dpr_));
             return;
-        case SpriteRole::PileOutline: PaintPile(painter, sprite); return;
-        default: break;
+        case SpriteRole::PileOutline:
+            PaintPile(painter, sprite);
+            return;
+        default:
+            break;
     }
     // A bet box: a ring printed on the felt.
     const double pen = std::max(1.0, sprite.PenWidth * mapping_.Scale());
@@ -140,8 +180,8 @@ void SpritePainter::PaintOutline(QPainter& painter, const Sprite& sprite, Sprite
 // A chip under the pile being exchanged (Chipa one lower, Chipb two lower): only
 // its edge below the chip over it shows.
 void SpritePainter::PaintPile(QPainter& painter, const Sprite& sprite) const {
-    const QRect chip = mapping_.RectOf(sprite.Left, sprite.Bottom() - kTiltedHeight, sprite.Width,
-                                       kTiltedHeight);
+    const QRect chip =
+        mapping_.RectOf(sprite.Left, sprite.Bottom() - kTiltedHeight, sprite.Width, kTiltedHeight);
     const QRect above =
         mapping_.RectOf(sprite.Left, sprite.Top, kChipSize, sprite.Height - kPaintMargin - 1);
     QPainterPath visible;
@@ -157,7 +197,7 @@ void SpritePainter::PaintPile(QPainter& painter, const Sprite& sprite) const {
 void SpritePainter::PaintCutCard(QPainter& painter, const Sprite& sprite) const {
     const QRectF rect = mapping_.RectOf(sprite.Left, sprite.Top, sprite.Width, sprite.Height);
     const double unit = mapping_.Scale();
-    const QColor base = ColourOf(sprite.Fill);
+    const QColor base = PanelGround(sprite.Fill);
     QLinearGradient gloss(rect.topLeft(), rect.bottomRight());
     gloss.setColorAt(0, base.lighter(135));
     gloss.setColorAt(0.45, base);
@@ -190,12 +230,8 @@ void SpritePainter::PaintPanel(QPainter& painter, const Sprite& sprite) const {
         painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 2.5 * unit, 2.5 * unit);
     }
     if (!sprite.Caption.empty()) {
-        QFont font = painter.font();
-        font.setPixelSize(std::max(1, int(std::lround(std::min(sprite.Height * 0.72, 13.0) * unit))));
-        font.setBold(sprite.Bold);
-        font.setUnderline(sprite.Underline);
-        painter.setFont(font);
         const QString caption = QString::fromStdString(sprite.Caption);
+        painter.setFont(CaptionFont(painter.font(), sprite, caption, unit));
         // Text straight on the felt gets a shadow so it reads on any cloth.
         if (!sprite.Filled) {
             painter.setPen(QColor(0, 0, 0, 150));
@@ -211,8 +247,8 @@ void SpritePainter::PaintSpeedBar(QPainter& painter, const Sprite& sprite) const
     const SpeedBarLayout layout(sprite);
     const double unit = mapping_.Scale();
     const QRectF bar = mapping_.RectOf(sprite.Left, sprite.Top, sprite.Width, sprite.Height);
-    const QRectF track = mapping_.RectOf(layout.TrackLeft(), sprite.Top, layout.TrackWidth(),
-                                         sprite.Height);
+    const QRectF track =
+        mapping_.RectOf(layout.TrackLeft(), sprite.Top, layout.TrackWidth(), sprite.Height);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 0, 0, 120), std::max(1.0, unit * 0.8)));

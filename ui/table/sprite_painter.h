@@ -16,7 +16,7 @@ namespace velmora {
 class PictureCache;
 
 class SpritePainter {
-public:
+  public:
     explicit SpritePainter(PictureCache& cache) : cache_(cache) {}
 
     void SetMapping(const CanvasMapping& mapping, double dpr) {
@@ -32,7 +32,7 @@ public:
     QRect PaintRect(const Sprite& sprite) const;
     void Paint(QPainter& painter, const Sprite& sprite, SpriteRole role) const;
 
-private:
+  private:
     void PaintImage(QPainter& painter, const Sprite& sprite) const;
     void PaintOutline(QPainter& painter, const Sprite& sprite, SpriteRole role) const;
     void PaintPile(QPainter& painter, const Sprite& sprite) const;

@@ -10,7 +10,7 @@
 namespace velmora {
 
 class TableMouse {
-public:
+  public:
     virtual ~TableMouse() = default;
 
     virtual void Pressed(SpriteId sprite, QPoint at, Qt::MouseButton button) = 0;

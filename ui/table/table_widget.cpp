@@ -10,8 +10,8 @@
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QToolTip>
 
 namespace velmora {
@@ -85,11 +85,7 @@ void TableWidget::WarmUp() {
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    CanvasMapping mapping;
-    mapping.Fit(size());
-    painter_.SetMapping(mapping, devicePixelRatioF());
-    cache_->Clear();
-    felt_ = QPixmap();
+    Refit();
     // The first size is the one the table opens with: its pictures are drawn before
     // the first deal. Later sizes come in bursts while the frame is dragged.
     if (!warmedUp_) {
@@ -101,6 +97,15 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
     update();
 }
 
+void TableWidget::Refit() {
+    CanvasMapping mapping;
+    mapping.Fit(size());
+    dpr_ = devicePixelRatioF();
+    painter_.SetMapping(mapping, dpr_);
+    cache_->Clear();
+    felt_ = QPixmap();
+}
+
 void TableWidget::PaintFeltIn(QPainter& painter, const QRegion& region) {
     const double dpr = devicePixelRatioF();
     if (felt_.size() != size() * dpr) {
@@ -110,12 +115,19 @@ void TableWidget::PaintFeltIn(QPainter& painter, const QRegion& region) {
         PaintFelt(feltPainter, size(), Mapping().Canvas(), Mapping().Scale());
     }
     for (const QRect& rect : region)
-        painter.drawPixmap(rect, felt_, QRectF(QPointF(rect.topLeft()) * dpr, QSizeF(rect.size()) * dpr));
+        painter.drawPixmap(rect, felt_,
+                           QRectF(QPointF(rect.topLeft()) * dpr, QSizeF(rect.size()) * dpr));
 }
 
 void TableWidget::paintEvent(QPaintEvent* event) {
     QElapsedTimer clock;
     clock.start();
+    // Moved to a screen of another pixel ratio: the pictures are drawn anew for it,
+    // and the whole table after this part.
+    if (devicePixelRatioF() != dpr_) {
+        Refit();
+        update();
+    }
     QPainter painter(this);
     const QRegion& region = event->region();
     PaintFeltIn(painter, region);
@@ -143,7 +155,8 @@ void TableWidget::mousePressEvent(QMouseEvent* event) {
         PressSpeedBar(Mapping().LogicalAt(event->position()));
         return;
     }
-    if (mouse_) mouse_->Pressed(*pressed_, RelativeTo(*pressed_, event->position()), event->button());
+    if (mouse_)
+        mouse_->Pressed(*pressed_, RelativeTo(*pressed_, event->position()), event->button());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -164,7 +177,8 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = RelativeTo(sprite, event->position());
     mouse_->Released(sprite, at, event->button());
     const Sprite& piece = scene_[sprite];
-    if (piece.Visible && at.x() >= 0 && at.y() >= 0 && at.x() < piece.Width && at.y() < piece.Height)
+    if (piece.Visible && at.x() >= 0 && at.y() >= 0 && at.x() < piece.Width &&
+        at.y() < piece.Height)
         mouse_->Clicked(sprite, at);
 }
 

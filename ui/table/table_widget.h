@@ -27,7 +27,7 @@ class TableMouse;
 class TableWidget : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TableWidget(const TableScene& scene, QWidget* parent = nullptr);
     ~TableWidget() override;
 
@@ -50,7 +50,7 @@ public:
     double LastPaintMs() const { return lastPaintMs_; }
     long long Paints() const { return paints_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -59,7 +59,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
+    // Places the canvas for the widget's size and pixel ratio; the pictures of the
+    // old ones are dropped.
+    void Refit();
     QPoint RelativeTo(SpriteId sprite, QPointF widgetPos) const;
     void PressSpeedBar(QPoint logical);
     void DragSpeedBar(QPoint logical);
@@ -74,6 +77,7 @@ private:
     QPixmap felt_;
     QTimer warmUp_;
     bool warmedUp_ = false;
+    double dpr_ = 1;
 
     std::function<void(int)> speedBar_;
     TableMouse* mouse_ = nullptr;

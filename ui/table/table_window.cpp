@@ -18,9 +18,8 @@ TableWindow::TableWindow(Game& game, QWidget* parent)
     widget_ = new TableWidget(player_->Scene, this);
     animator_->SetWidget(widget_);
     animator_->SetClosed([player = player_.get()] { return player->Closed(); });
-    widget_->SetSpeedBarHandler([player = player_.get()](int position) {
-        player->SpeedBarChanged(position);
-    });
+    widget_->SetSpeedBarHandler(
+        [player = player_.get()](int position) { player->SpeedBarChanged(position); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

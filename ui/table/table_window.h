@@ -17,7 +17,7 @@ class TPlayer;
 class TableWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr char kCaption[] = "CASINO BLACKJACK";
 
     explicit TableWindow(Game& game, QWidget* parent = nullptr);
@@ -26,7 +26,7 @@ public:
     TPlayer& Player() { return *player_; }
     TableWidget& Widget() { return *widget_; }
 
-private:
+  private:
     TableWidget* widget_;
     std::unique_ptr<QtAnimator> animator_;
     std::unique_ptr<TPlayer> player_;  // refers to the animator: goes first
