@@ -18,6 +18,7 @@
 #include "ui/file_ctrls.h"
 #include "ui/qt_host.h"
 #include "ui/speed_measurement.h"
+#include "ui/table/qt_animator.h"
 #include "ui/table/table_window.h"
 
 #include <QApplication>
@@ -313,6 +314,7 @@ void TMainForm::RepaintMain() { update(); }
 TableDisplay* TMainForm::OpenTable() {
     if (!table_) {
         table_ = new TableWindow(*game_, client_);
+        table_->Animator().SetAfterWait([host = host_.get()] { host->LookAtClockNext(); });
         clientLayout_->addWidget(table_);
         // Like the results window, the table fills the frame and its caption joins
         // the frame's.

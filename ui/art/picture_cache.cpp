@@ -19,9 +19,9 @@ const QPixmap& PictureCache::Get(Art art, int value, QSize size, double dpr) {
     auto found = pixmaps_.find(key);
     if (found == pixmaps_.end()) {
         ++renders_;
-        found = pixmaps_.insert(key, Render(art, value, pixels, dpr));
+        found = pixmaps_.emplace(key, Render(art, value, pixels, dpr)).first;
     }
-    return found.value();
+    return found->second;
 }
 
 QPixmap PictureCache::Render(Art art, int value, QSize pixels, double dpr) const {

@@ -3,11 +3,12 @@
 // as a pixmap, so a frame only copies pixmaps: card faces and backs, chips (seen from
 // above or tilted), the chips that rings and stack outlines stand for, the pointer.
 
-#include <QHash>
 #include <QPixmap>
 #include <QSize>
 
 #include <cstdint>
+#include <functional>
+#include <unordered_map>
 
 namespace velmora {
 
@@ -43,14 +44,18 @@ class PictureCache {
         int height;
         friend bool operator==(const Key&, const Key&) = default;
     };
-    friend size_t qHash(const Key& key, size_t seed) {
-        return qHashMulti(seed, int(key.art), key.value, key.width, key.height);
-    }
+    struct KeyHash {
+        size_t operator()(const Key& key) const {
+            const uint64_t size = uint64_t(uint32_t(key.width)) << 32 | uint32_t(key.height);
+            return std::hash<uint64_t>()(size) ^
+                   std::hash<int64_t>()(int64_t(key.value) << 8 | int64_t(key.art));
+        }
+    };
 
     QPixmap Render(Art art, int value, QSize pixels, double dpr) const;
 
     const CardDeck& deck_;
-    QHash<Key, QPixmap> pixmaps_;
+    std::unordered_map<Key, QPixmap, KeyHash> pixmaps_;
     long long renders_ = 0;
 };
 

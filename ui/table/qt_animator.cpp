@@ -2,7 +2,7 @@
 
 #include "ui/table/table_widget.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 
 #include <algorithm>
@@ -25,13 +25,17 @@ void QtAnimator::Wait(std::chrono::microseconds duration) {
     if (Closed() || duration.count() <= 0) return;
     const Clock::time_point deadline = NextDeadline(duration);
     for (;;) {
-        // Paints and timers go on; the player's clicks and keys wait in the queue.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Paints and timers go on; the player's clicks and keys on the table wait in
+        // the queue. A menu the player has opened is not the table: it answers.
+        QCoreApplication::processEvents(QApplication::activePopupWidget()
+                                            ? QEventLoop::AllEvents
+                                            : QEventLoop::ExcludeUserInputEvents);
         if (Closed()) return;
         const Clock::duration left = deadline - Clock::now();
-        if (left <= Clock::duration::zero()) return;
+        if (left <= Clock::duration::zero()) break;
         std::this_thread::sleep_for(std::min<Clock::duration>(left, kSlice));
     }
+    if (afterWait_) afterWait_();
 }
 
 }  // namespace velmora

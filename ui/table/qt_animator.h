@@ -1,8 +1,8 @@
 #pragma once
 // The table's motions in real time. A repaint schedules the places that changed; a
 // wait sleeps until its deadline while the window keeps painting, and holds the
-// player's input back until the motion is over. Waits that follow each other closely
-// run from one deadline to the next, so the time a frame takes to paint does not
+// player's input back until the motion is over (but an open menu keeps working). Waits that follow
+// each other closely run from one deadline to the next, so the time a frame takes to paint does not
 // stretch the motion.
 
 #include <chrono>
@@ -29,6 +29,8 @@ class QtAnimator : public Animator {
     void SetWidget(TableWidget* widget) { widget_ = widget; }
     // True once the table is going away: waits then return at once.
     void SetClosed(std::function<bool()> closed) { closed_ = std::move(closed); }
+    // Called after every wait, so that the host hands the held-back input on soon.
+    void SetAfterWait(std::function<void()> afterWait) { afterWait_ = std::move(afterWait); }
 
     void Repaint() override;
     void Wait(std::chrono::microseconds duration) override;
@@ -39,6 +41,7 @@ class QtAnimator : public Animator {
 
     TableWidget* widget_ = nullptr;
     std::function<bool()> closed_;
+    std::function<void()> afterWait_;
     std::optional<Clock::time_point> lastDeadline_;
 };
 

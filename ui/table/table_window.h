@@ -25,6 +25,7 @@ class TableWindow : public QWidget {
 
     TPlayer& Player() { return *player_; }
     TableWidget& Widget() { return *widget_; }
+    QtAnimator& Animator() { return *animator_; }
 
   private:
     TableWidget* widget_;
