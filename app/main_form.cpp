@@ -17,6 +17,9 @@
 #include "ui/dialog_service.h"
 #include "ui/file_ctrls.h"
 #include "ui/qt_host.h"
+#include "ui/settings/prefer_form.h"
+#include "ui/settings/rules_form.h"
+#include "ui/settings/strategy_form.h"
 #include "ui/speed_measurement.h"
 #include "ui/table/qt_animator.h"
 #include "ui/table/table_window.h"
@@ -57,6 +60,7 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     picker_ = std::make_unique<TFileCtrls>(dialogs_, this);
     host_ = std::make_unique<QtHost>(dialogs_, *this, *picker_);
     game_ = std::make_unique<Game>(*host_);
+    settings_ = std::make_unique<SettingsCommand>(*game_, static_cast<SettingsWindows&>(*this));
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
@@ -73,10 +77,13 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    // The results and table windows refer to the game: they go first.
+    // The child windows refer to the game: they go first.
     delete results_;
     delete table_;
     for (const QPointer<TableWindow>& table : retiredTables_) delete table;
+    delete rules_;
+    delete strategy_;
+    delete prefer_;
 }
 
 TSimForm* TMainForm::ResultsWindow() const { return results_; }
@@ -84,6 +91,12 @@ TSimForm* TMainForm::ResultsWindow() const { return results_; }
 TableWindow* TMainForm::TableWindowShown() const { return table_; }
 
 THelpWindow* TMainForm::HelpWindow() const { return help_; }
+
+TRulesForm* TMainForm::RulesWindow() const { return rules_; }
+
+TStrategyForm* TMainForm::StrategyWindow() const { return strategy_; }
+
+TPreferForm* TMainForm::PreferencesWindow() const { return prefer_; }
 
 QAction* TMainForm::PlayCommandAction(PlayCommand command) {
     switch (command) {
@@ -119,18 +132,20 @@ void TMainForm::BuildMenus() {
                                              [this] { RunMode(Mode::Analysis); });
 
     OptionsMenu = bar->addMenu("&Options");
-    CasinoRulesItem = OptionsMenu->addAction("&Casion Rules");
-    PlayingStrategyItem = OptionsMenu->addAction("&Playing Strategy");
-    OtherPreferencesItem = OptionsMenu->addAction("&Other Preferences");
+    CasinoRulesItem =
+        OptionsMenu->addAction("&Casion Rules", this, &TMainForm::CasinoRulesClick);
+    PlayingStrategyItem =
+        OptionsMenu->addAction("&Playing Strategy", this, &TMainForm::PlayingStrategyClick);
+    OtherPreferencesItem =
+        OptionsMenu->addAction("&Other Preferences", this, &TMainForm::OtherPreferencesClick);
 
     HelpMenu = bar->addMenu("Hel&p");
     TopicsItem = HelpMenu->addAction("&Topics", this, &TMainForm::TopicsClick);
     AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
 
-    // The modes the player bets in, and the settings windows, need the betting gestures
-    // and the settings windows, which this build does not have yet.
-    for (QAction* later : {NormalPlayItem, PracticeDeckItem, CasinoRulesItem,
-                           PlayingStrategyItem, OtherPreferencesItem})
+    // The modes the player bets in need the betting gestures on the table, which this
+    // build does not have yet.
+    for (QAction* later : {NormalPlayItem, PracticeDeckItem})
         later->setEnabled(false);
 
     // A click on one of these top menus leaves an open settings window.
@@ -264,14 +279,55 @@ void TMainForm::RunMode(Mode mode) {
     ChooseMode(*game_, mode);
 }
 
-void TMainForm::CloseSettingsWindows() {
+void TMainForm::CasinoRulesClick() { OpenSettingsWindow(SettingsWindow::Rules); }
+
+void TMainForm::PlayingStrategyClick() { OpenSettingsWindow(SettingsWindow::Strategy); }
+
+void TMainForm::OtherPreferencesClick() { OpenSettingsWindow(SettingsWindow::Preferences); }
+
+void TMainForm::OpenSettingsWindow(SettingsWindow which) {
+    WaitScope wait(*this);
+    settings_->Open(which);
+}
+
+void TMainForm::CloseSettingsWindows() { settings_->CloseSettingsWindows(); }
+
+void TMainForm::CreateSettingsWindow(SettingsWindow which) {
     Game& g = *game_;
-    g.ChildWindowClosed = true;
-    // The strategy editor, the casino-rules and the preferences windows close here
-    // once they exist; their open flags stay false until then.
-    if (g.SaveOptionsRequest) {
-        g.SaveOptionsRequest = false;
-        SaveOptions(g, kOptionsFileName);
+    SettingsChildWindow* window = nullptr;
+    switch (which) {
+        case SettingsWindow::Rules:
+            rules_ = new TRulesForm(g, client_);
+            rules_->Editor().InitRulesWindow();
+            window = rules_;
+            break;
+        case SettingsWindow::Strategy:
+            strategy_ = new TStrategyForm(g, client_);
+            strategy_->Editor().InitStrategyWindow();
+            window = strategy_;
+            break;
+        case SettingsWindow::Preferences:
+            prefer_ = new TPreferForm(g, client_);
+            prefer_->Editor().InitPrefsWindow();
+            window = prefer_;
+            break;
+    }
+    // Over whatever else the client area shows, until it is closed.
+    window->show();
+    window->raise();
+    window->setFocus();
+}
+
+void TMainForm::DestroySettingsWindow(SettingsWindow which) {
+    // Never called from a handler of the window itself: the exit buttons only ask
+    // the waiting command to go on, and the menus belong to this window.
+    switch (which) {
+        case SettingsWindow::Rules: delete rules_; break;
+        case SettingsWindow::Strategy:
+            if (strategy_) strategy_->Editor().StoreStrategyRow();
+            delete strategy_;
+            break;
+        case SettingsWindow::Preferences: delete prefer_; break;
     }
 }
 

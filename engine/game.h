@@ -76,6 +76,7 @@ struct Game {
     uint16_t CurrentBet = 0;
     uint16_t BetAmount = 0;
     bool BettingOpen = false;
+    bool DecisionAwaited = false;  // the round waits for the player's move on ActiveHand
     uint16_t RoundsInBatch = 0;
     uint16_t FlashTime = 1;
     std::string AdviceText;
@@ -123,8 +124,8 @@ struct Game {
     double DelayCalibration = 0;
 
     // Results window and saved games.
-    uint8_t ResultsScreen = 3;     // 1 odds, 2 advantage by count, 3 statistics
-    std::string GameFileName;      // current saved game, upper case with ".VLM"
+    uint8_t ResultsScreen = 3;       // 1 odds, 2 advantage by count, 3 statistics
+    std::string GameFileName;        // current saved game, upper case with ".VLM"
     uint16_t SavedGameReserved = 0;  // two reserved bytes of the saved game, kept as read
 
     Statistics& StatsOf(int strategy) { return Hands[static_cast<size_t>(strategy)].Stats; }
@@ -141,8 +142,12 @@ struct Game {
     bool IsOk() const;
 };
 
-constexpr bool IsHandIndex(int h) { return h >= 0 && h < kHandCount; }
-constexpr bool IsPlayerHand(int h) { return h >= 1 && h < kHandCount; }
+constexpr bool IsHandIndex(int h) {
+    return h >= 0 && h < kHandCount;
+}
+constexpr bool IsPlayerHand(int h) {
+    return h >= 1 && h < kHandCount;
+}
 
 // Every hand without cards or stakes, all player hands finished, the dealer not.
 void ResetRound(Game& game);

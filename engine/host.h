@@ -19,7 +19,7 @@ class TableDisplay;
 class ResultsDisplay;
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // The body of every wait: handle pending input. The engine re-reads its flags after.
@@ -30,11 +30,17 @@ public:
     virtual TimeOfDay Now() = 0;
 
     // Message boxes, with the system's own texts.
-    virtual void ShowMessage(std::string_view text) = 0;        // OK
-    virtual bool AskYesNo(std::string_view text) = 0;           // true = Yes
-    virtual bool AskYesCancel(std::string_view text) = 0;       // true = Yes
+    virtual void ShowMessage(std::string_view text) = 0;   // OK
+    virtual bool AskYesNo(std::string_view text) = 0;      // true = Yes
+    virtual bool AskYesCancel(std::string_view text) = 0;  // true = Yes
     // The advice box: error kind, caption "Error", one OK, its top-left at (left, top).
     virtual void ShowErrorAt(std::string_view text, int left, int top) = 0;
+    // A Yes/No question placed beside a hand, its top-left at (left, top) of the table.
+    virtual bool AskYesNoAt(std::string_view text, int left, int top) {
+        (void)left;
+        (void)top;
+        return AskYesNo(text);
+    }
     virtual void Beep() = 0;
 
     // Menu-bar play commands. Showing Bet also shows the two separator items.
@@ -61,7 +67,7 @@ public:
 // The table window, called by the engine in the order of a deal and only while the
 // table is shown. It decides nothing about the game.
 class TableDisplay {
-public:
+  public:
     virtual ~TableDisplay() = default;
 
     virtual void ClearTable() = 0;
@@ -85,6 +91,10 @@ public:
 
     // Betting.
     virtual void PlaceBetChip(int spot, int value) = 0;  // spot 1 or 3
+    // The Bet command: the table bets the last bet again.
+    virtual void ConfirmBet() {}
+    // The Surrender command: the dealer takes the active hand's bet and pays half back.
+    virtual void RefundSurrender() {}
     virtual double ChipsOnSpot(int spot) = 0;
     virtual void ShowBetBoxes(bool secondBox) = 0;
     // Exchange surplus small chips, show the bet panels, make change for CurrentBet.
@@ -109,7 +119,7 @@ public:
 
 // The analysis results window.
 class ResultsDisplay {
-public:
+  public:
     virtual ~ResultsDisplay() = default;
     // After a block of 100 rounds: tick the run-time clock and redraw (at most once a
     // clock second outside the single-strategy view).

@@ -51,8 +51,8 @@ void SettleBlackjacks(Game& g) {
 // Which moves the rules allow each unfinished player hand now.
 void SetPermissions(Game& g) {
     const OptionsRecord& o = g.Options;
-    const bool freePlace = g.Hand(2).NumCards == 0 || g.Hand(3).NumCards == 0 ||
-                           g.Hand(4).NumCards == 0;
+    const bool freePlace =
+        g.Hand(2).NumCards == 0 || g.Hand(3).NumCards == 0 || g.Hand(4).NumCards == 0;
     const bool affordable = !g.ShownTable() || g.CurrentBet <= g.Bankroll;
     for (int h = 1; h <= 4; ++h) {
         THand& hand = g.Hand(h);
@@ -60,8 +60,8 @@ void SetPermissions(Game& g) {
         if (hand.NumCards == 2) {
             hand.IsPair = hand.Cards[1].Value == hand.Cards[2].Value;
             hand.CanSurrender = hand.Unsplit && o.SurrenderAllowed;
-            hand.CanSplit = hand.IsPair && (hand.Unsplit || o.ResplitAllowed) && freePlace &&
-                            affordable;
+            hand.CanSplit =
+                hand.IsPair && (hand.Unsplit || o.ResplitAllowed) && freePlace && affordable;
             hand.CanDouble = (hand.Unsplit || o.DoubleAfterSplit) &&
                              (o.DoubleAnyHand || hand.Total == 10 || hand.Total == 11) &&
                              affordable;
@@ -110,11 +110,24 @@ void ShowChoices(Game& g) {
 // Table play only, so kept out of line from the analysis's round.
 [[gnu::noinline]] bool PlayerDecides(Game& g) {
     ShowChoices(g);
+    struct Awaiting {  // the table takes decisions only while this wait runs
+        Game& g;
+        explicit Awaiting(Game& game) : g(game) { g.DecisionAwaited = true; }
+        ~Awaiting() { g.DecisionAwaited = false; }
+    } awaiting{g};
     do {
         g.PlayerAction = kNoAction;
         g.host.WaitForInput();
         if (g.StopRequested) return false;
         if (!IsPlayerHand(g.ActiveHand)) continue;
+        // A card, double, split or surrender aimed at a hand that is already done
+        // (settled, stood) is no move.
+        const bool changesHand = g.PlayerAction >= kHit && g.PlayerAction <= kSurrender;
+        if (changesHand && g.Hand(g.ActiveHand).Finished) {
+            g.PlayerAction = kNoAction;
+            NextHand(g);
+            continue;
+        }
         g.host.ShowPlayCommand(PlayCommand::Double, g.Hand(g.ActiveHand).CanDouble);
         g.host.ShowPlayCommand(PlayCommand::Split, g.Hand(g.ActiveHand).CanSplit);
         if (g.PlayerAction == kNoAction) continue;

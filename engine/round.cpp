@@ -50,12 +50,20 @@ int CountFor(const Game& g, int strategy) {
     }
     g.BetAmount = 0;
     table->PrepareBetting();
-    while (g.BetAmount == 0 && !g.StopRequested) g.host.WaitForInput();
-    table = g.ShownTable();
-    if (g.StopRequested || !table) return;
+    // The bet is what lies on the spots: a bet handed over without chips on the first
+    // spot is no bet, and the wait goes on.
+    while (!g.StopRequested) {
+        g.host.WaitForInput();
+        if (!(table = g.ShownTable())) return;
+        if (g.BetAmount > 0 && table->ChipsOnSpot(1) > 0) break;
+        g.BetAmount = 0;
+    }
+    if (g.StopRequested) return;
+    g.BetAmount = static_cast<uint16_t>(table->ChipsOnSpot(1));
     g.Hand(1).NextStake = g.BetAmount;
     g.Hand(1).StakeByStrategy[1] = g.BetAmount;
-    if (table->ChipsOnSpot(3) > 0) g.Hand(3).StakeByStrategy[1] = g.BetAmount;
+    if (table->ChipsOnSpot(3) > 0)
+        g.Hand(3).StakeByStrategy[1] = static_cast<uint16_t>(table->ChipsOnSpot(3));
     table->HideBetPanels();
     table->ClearTable();
     table->TakeMovingChipFromFirstSpot();

@@ -17,6 +17,8 @@ enum ChipKind : int { kHalfChip = 0, kChip5, kChip25, kChip100, kChip500, kChip1
 constexpr int kHalfCode = 2;
 constexpr std::array<int, kChipKinds> kChipCodes = {kHalfCode, 5, 25, 100, 500, 1000, 5000};
 constexpr std::array<double, kChipKinds> kChipWorth = {2.5, 5, 25, 100, 500, 1000, 5000};
+// How many chips of the kind below one chip of a kind is worth (two halves make a $5).
+constexpr int kPerHigherChip[kChipKinds] = {0, 2, 5, 4, 5, 2, 5};
 
 // The rack kind of a single chip's code; nullopt for any other number.
 constexpr std::optional<int> KindOfCode(int code) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "table/betting_rules.h"
 #include "table/chips.h"
 #include "table/motion.h"
 #include "table/rack.h"
@@ -89,6 +90,14 @@ void TPlayer::PlaceBetChip(int spot, int value) {
     if (TwoChipBet) velmora::PlaceBetChip(*this, value, slot, Scene.Ring(spot, 1));
 }
 
+void TPlayer::ConfirmBet() {
+    RepeatBet(*this);
+}
+
+void TPlayer::RefundSurrender() {
+    RefundActiveSurrender(*this);
+}
+
 double TPlayer::ChipsOnSpot(int spot) {
     if (spot != 1 && spot != 3) return 0;
     return ChipsOn(*this, Scene.BetSlot(spot, 1), Scene.Ring(spot, 1));
@@ -110,6 +119,7 @@ void TPlayer::PrepareBetting() {
 }
 
 void TPlayer::HideBetPanels() {
+    ChipDragging = false;  // the betting phase is over
     Scene[Scene.BetPanel].Visible = false;
     Scene[Scene.Bet2Panel].Visible = false;
     animator.Repaint();

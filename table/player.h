@@ -27,8 +27,18 @@ class TPlayer : public TableDisplay {
     std::array<SpriteId, kBetSlots + 1> SelectedRings{};
     // The bets of this round are pairs of equal chips (a chip with its ring).
     bool TwoChipBet = false;
-    bool ChipDragging = false;
-    bool BetBoxPressed = false;
+
+    // The mouse. The piece pressed keeps the mouse until the release; positions are
+    // taken relative to its place at the press.
+    SpriteId Pressed = kNoSprite;
+    bool CardPressed = false;    // a second card was pressed and not split since
+    bool CardDragging = false;   // ... and its hand can split, so it may be dragged
+    int PressX = 0, PressY = 0;  // the pointer inside the piece at the press
+    int PressLeft = 0, PressTop = 0;
+    bool ChipDragging = false;  // a rack chip, or the bet of hand 1 or 3, is carried
+    int BetDragged = 0;         // 1 or 3 while that hand's bet is carried
+    int DragOffsetX = 0, DragOffsetY = 0;
+    bool BetBoxPressed = false;  // the empty main bet box was pressed in this betting phase
 
     // The window is going away: motions finish at once and nothing waits any more.
     void Close() { closed_ = true; }
@@ -50,6 +60,8 @@ class TPlayer : public TableDisplay {
     void ShowSplit(int from, int to) override;
     void ReturnBets() override;
     void PlaceBetChip(int spot, int value) override;
+    void ConfirmBet() override;
+    void RefundSurrender() override;
     double ChipsOnSpot(int spot) override;
     void ShowBetBoxes(bool secondBox) override;
     void PrepareBetting() override;

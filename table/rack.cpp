@@ -23,9 +23,6 @@ constexpr int kOutlineAbove[kChipKinds][kRackOutlines] = {
     {1, 2, 5, 8, 11},                 // 5000
 };
 
-// How many chips of a kind one chip of the next kind is worth (index = the higher).
-constexpr int kPerHigher[kChipKinds] = {0, 2, 5, 4, 5, 2, 5};
-
 // The pile at the exchange column is outlined in the chip's colour; the half chip
 // has no colour of its own and takes fuchsia, as its rack stack does.
 Rgb PileColour(int code) {
@@ -79,8 +76,8 @@ bool EnsureChip(TPlayer& t, int kind) {
         return Count(t, kind) > 0;
     }
     for (int k = 1; k <= kind; ++k)
-        while (Count(t, k - 1) >= kPerHigher[k])
-            CombineChips(t, kChipCodes[static_cast<size_t>(k)], kPerHigher[k]);
+        while (Count(t, k - 1) >= kPerHigherChip[k])
+            CombineChips(t, kChipCodes[static_cast<size_t>(k)], kPerHigherChip[k]);
     return Count(t, kind) > 0;
 }
 
@@ -152,17 +149,17 @@ void BreakChip(TPlayer& t, int code) {
         const int higher = *kind + 1;
         Count(t, higher) -= 1;
         GatherChips(t, t.Scene.RackImage(higher), 1);
-        DeliverChips(t, t.Scene.RackImage(*kind), kPerHigher[higher]);
-        Count(t, *kind) += static_cast<uint16_t>(kPerHigher[higher]);
+        DeliverChips(t, t.Scene.RackImage(*kind), kPerHigherChip[higher]);
+        Count(t, *kind) += static_cast<uint16_t>(kPerHigherChip[higher]);
     }
     ShowRack(t);
 }
 
 void CombineChips(TPlayer& t, int code, int n) {
     const auto kind = KindOfCode(code);
-    if (kind && *kind > 0 && Count(t, *kind - 1) >= kPerHigher[*kind]) {
+    if (kind && *kind > 0 && Count(t, *kind - 1) >= kPerHigherChip[*kind]) {
         const int lower = *kind - 1;
-        Count(t, lower) -= static_cast<uint16_t>(kPerHigher[*kind]);
+        Count(t, lower) -= static_cast<uint16_t>(kPerHigherChip[*kind]);
         GatherChips(t, t.Scene.RackImage(lower), n);
         DeliverChips(t, t.Scene.RackImage(*kind), 1);
         Count(t, *kind) += 1;
@@ -237,58 +234,18 @@ void MakeChange(TPlayer& t, int amount) {
     if (minimum == 5 && has(kChip25) && !has(kChip5)) BreakChip(t, 5);
     if (t.game.CurrentBet > t.game.Bankroll) return;
 
-    const double bankroll = t.game.Bankroll;
-    switch (amount) {
-        case 5:
-        case 10:
-            if (!has(kChip5)) {
-                if (has(kChip25))
-                    BreakChip(t, 5);
-                else if (Count(t, kHalfChip) > 1)
-                    CombineChips(t, 5, 2);
-            }
-            break;
-        case 25:
-        case 50:
-            if (!has(kChip25)) {
-                if (has(kChip100))
-                    BreakChip(t, 25);
-                else if (bankroll >= 25)
-                    ColourUpAll(t);
-            }
-            break;
-        case 100:
-        case 200:
-            if (!has(kChip100)) {
-                if (has(kChip500))
-                    BreakChip(t, 100);
-                else if (bankroll >= 100)
-                    ColourUpAll(t);
-            }
-            break;
-        case 500:
-            if (!has(kChip500)) {
-                if (has(kChip1000))
-                    BreakChip(t, 500);
-                else if (bankroll >= 500)
-                    ColourUpAll(t);
-            }
-            break;
-        case 1000:
-        case 2000:
-            if (!has(kChip1000)) {
-                if (has(kChip5000))
-                    BreakChip(t, 1000);
-                else if (bankroll >= 1000)
-                    ColourUpAll(t);
-            }
-            break;
-        case 5000:
-        case 10000:
-            if (!has(kChip5000)) ColourUpAll(t);
-            break;
-        default:
-            break;
+    // A chip of the bet's kind is missing: break the next bigger one, or (for a $5)
+    // combine two half chips; with neither, exchange small chips upward if the
+    // bankroll could make such a chip at all.
+    const auto chip = ChipOfBet(amount);
+    const int kind = chip ? *KindOfCode(*chip) : kHalfChip;
+    if (kind != kHalfChip && !has(kind)) {
+        if (kind + 1 < kChipKinds && has(kind + 1))
+            BreakChip(t, *chip);
+        else if (kind == kChip5 && Count(t, kHalfChip) > 1)
+            CombineChips(t, 5, 2);
+        else if (kind != kChip5 && t.game.Bankroll >= kChipWorth[static_cast<size_t>(kind)])
+            ColourUpAll(t);
     }
     LoadMovingChip(t, t.game.CurrentBet);
 }
