@@ -220,19 +220,27 @@ class TableWidgetTest : public QObject {
         Deal(scene, 1, 1, 5);
         const SpriteId card = scene.CardPlace(1, 1);
         const CanvasMapping& m = table.widget.Mapping();
-        const Sprite& s = scene[card];
-        auto at = [&](int dx, int dy) { return m.PointOf(s.Left + dx, s.Top + dy) + QPoint(1, 1); };
+        const int left = scene[card].Left, top = scene[card].Top;
+        auto at = [&](int dx, int dy) { return m.PointOf(left + dx, top + dy) + QPoint(1, 1); };
 
         QTest::mousePress(&table.widget, Qt::LeftButton, {}, at(10, 20));
-        // Far off the card the moves still go to it, relative to its corner.
+        // The piece is dragged along; positions stay relative to where it was pressed,
+        // and far off it the moves still go to it.
+        scene[card].Left += 40;
         QTest::mouseMove(&table.widget, at(150, -60));
         QTest::mouseRelease(&table.widget, Qt::LeftButton, {}, at(150, -60));
-        // A release back over the piece is a click.
-        QTest::mouseClick(&table.widget, Qt::LeftButton, {}, at(30, 40));
-        const QString id = QString::number(card);
-        QCOMPARE(mouse.calls, QStringList({"press " + id + " 10,20", "move " + id + " 150,-60",
-                                           "release " + id + " 150,-60", "press " + id + " 30,40",
-                                           "release " + id + " 30,40", "click " + id + " 30,40"}));
+        // A release over the piece where it now lies is a click.
+        QTest::mousePress(&table.widget, Qt::LeftButton, {}, at(50, 40));
+        QTest::mouseRelease(&table.widget, Qt::LeftButton, {}, at(60, 40));
+        // The bare table is pressed too, at its logical place.
+        QTest::mouseClick(&table.widget, Qt::LeftButton, {}, m.PointOf(450, 440) + QPoint(1, 1));
+        const QString id = QString::number(card), bare = QString::number(kNoSprite);
+        QCOMPARE(mouse.calls,
+                 QStringList({"press " + id + " 10,20", "move " + id + " 150,-60",
+                              "release " + id + " 150,-60", "press " + id + " 10,40",
+                              "release " + id + " 20,40", "click " + id + " 20,40",
+                              "press " + bare + " 450,440", "release " + bare + " 450,440",
+                              "click " + bare + " 450,440"}));
     }
 
     void AMotionStepRepaintsOnlyWhereThePieceWasAndIs() {

@@ -143,20 +143,20 @@ void TableWidget::paintEvent(QPaintEvent* event) {
 
 // --- The mouse ---------------------------------------------------------------------
 
-QPoint TableWidget::RelativeTo(SpriteId sprite, QPointF widgetPos) const {
-    const QPoint logical = Mapping().LogicalAt(widgetPos);
-    return logical - QPoint(scene_[sprite].Left, scene_[sprite].Top);
+QPoint TableWidget::FromPress(QPointF widgetPos) const {
+    return Mapping().LogicalAt(widgetPos) - pressOrigin_;
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
-    pressed_ = SpriteAt(event->position());
-    if (!pressed_) return;
+    // The bare table is pressed as kNoSprite, its place the canvas's corner.
+    pressed_ = SpriteAt(event->position()).value_or(kNoSprite);
+    const bool onPiece = *pressed_ != kNoSprite;
+    pressOrigin_ = onPiece ? QPoint(scene_[*pressed_].Left, scene_[*pressed_].Top) : QPoint();
     if (*pressed_ == scene_.SpeedBar) {
         PressSpeedBar(Mapping().LogicalAt(event->position()));
         return;
     }
-    if (mouse_)
-        mouse_->Pressed(*pressed_, RelativeTo(*pressed_, event->position()), event->button());
+    if (mouse_) mouse_->Pressed(*pressed_, FromPress(event->position()), event->button());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -165,7 +165,7 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
         DragSpeedBar(Mapping().LogicalAt(event->position()));
         return;
     }
-    if (mouse_) mouse_->Moved(*pressed_, RelativeTo(*pressed_, event->position()));
+    if (mouse_) mouse_->Moved(*pressed_, FromPress(event->position()));
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -174,22 +174,25 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
     pressed_.reset();
     thumbGrab_.reset();
     if (sprite == scene_.SpeedBar || !mouse_) return;
-    const QPoint at = RelativeTo(sprite, event->position());
+    const QPoint at = FromPress(event->position());
     mouse_->Released(sprite, at, event->button());
-    const Sprite& piece = scene_[sprite];
-    if (piece.Visible && at.x() >= 0 && at.y() >= 0 && at.x() < piece.Width &&
-        at.y() < piece.Height)
-        mouse_->Clicked(sprite, at);
+    // A click: released over the pressed piece where it now lies.
+    const QPoint logical = Mapping().LogicalAt(event->position());
+    const bool over = sprite == kNoSprite ? SpriteAt(event->position()) == std::nullopt
+                                          : scene_[sprite].Visible &&
+                                                scene_[sprite].Contains(logical.x(), logical.y());
+    if (over) mouse_->Clicked(sprite, at);
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    const std::optional<SpriteId> sprite = SpriteAt(event->position());
-    if (sprite && *sprite == scene_.SpeedBar) {
+    const SpriteId sprite = SpriteAt(event->position()).value_or(kNoSprite);
+    if (sprite == scene_.SpeedBar) {
         mousePressEvent(event);  // a fast second click on the bar steps again
         return;
     }
     pressed_ = sprite;
-    if (sprite && mouse_) mouse_->DoubleClicked(*sprite, RelativeTo(*sprite, event->position()));
+    pressOrigin_ = sprite != kNoSprite ? QPoint(scene_[sprite].Left, scene_[sprite].Top) : QPoint();
+    if (mouse_) mouse_->DoubleClicked(sprite, FromPress(event->position()));
 }
 
 void TableWidget::PressSpeedBar(QPoint logical) {

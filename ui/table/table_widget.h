@@ -63,7 +63,8 @@ class TableWidget : public QWidget {
     // Places the canvas for the widget's size and pixel ratio; the pictures of the
     // old ones are dropped.
     void Refit();
-    QPoint RelativeTo(SpriteId sprite, QPointF widgetPos) const;
+    // A mouse position relative to the pressed piece's place at the press.
+    QPoint FromPress(QPointF widgetPos) const;
     void PressSpeedBar(QPoint logical);
     void DragSpeedBar(QPoint logical);
     void MoveSpeedBar(int position);
@@ -81,7 +82,8 @@ class TableWidget : public QWidget {
 
     std::function<void(int)> speedBar_;
     TableMouse* mouse_ = nullptr;
-    std::optional<SpriteId> pressed_;
+    std::optional<SpriteId> pressed_;  // kNoSprite: the bare table
+    QPoint pressOrigin_;
     std::optional<int> thumbGrab_;  // dragging the speed bar: the grab's offset in the thumb
 
     double lastPaintMs_ = 0;
