@@ -12,6 +12,7 @@
 #include "engine/shoe.h"
 #include "io/options_file.h"
 #include "io/saved_game_file.h"
+#include "table/player.h"
 #include "ui/application_title.h"
 #include "ui/dialog_service.h"
 #include "ui/file_ctrls.h"
@@ -20,6 +21,8 @@
 #include "ui/settings/rules_form.h"
 #include "ui/settings/strategy_form.h"
 #include "ui/speed_measurement.h"
+#include "ui/table/qt_animator.h"
+#include "ui/table/table_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -90,12 +93,16 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
 TMainForm::~TMainForm() {
     // The child windows refer to the game: they go first.
     delete results_;
+    delete table_;
+    for (const QPointer<TableWindow>& table : retiredTables_) delete table;
     delete rules_;
     delete strategy_;
     delete prefer_;
 }
 
 TSimForm* TMainForm::ResultsWindow() const { return results_; }
+
+TableWindow* TMainForm::TableWindowShown() const { return table_; }
 
 THelpWindow* TMainForm::HelpWindow() const { return help_; }
 
@@ -153,9 +160,9 @@ void TMainForm::BuildMenus() {
     TopicsItem->setShortcut(QKeySequence("F1"));
     AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
 
-    // The modes that play on the table need the table window, which this build does
-    // not have yet.
-    for (QAction* later : {NormalPlayItem, PracticeDeckItem, ComputerSimulatedPlayItem})
+    // The modes the player bets in need the betting gestures on the table, which this
+    // build does not have yet.
+    for (QAction* later : {NormalPlayItem, PracticeDeckItem})
         later->setEnabled(false);
 
     // A click on one of these top menus leaves an open settings window.
@@ -388,9 +395,38 @@ void TMainForm::HidePlayCommands() {
 
 void TMainForm::RepaintMain() { update(); }
 
-TableDisplay* TMainForm::OpenTable() { return nullptr; }
+TableDisplay* TMainForm::OpenTable() {
+    if (!table_) {
+        table_ = new TableWindow(*game_, client_);
+        table_->Animator().SetAfterWait([host = host_.get()] { host->LookAtClockNext(); });
+        clientLayout_->addWidget(table_);
+        // Like the results window, the table fills the frame and its caption joins
+        // the frame's.
+        setWindowTitle(QString(kApplicationTitle) + " - [" + table_->windowTitle() + "]");
+        table_->show();
+    }
+    return &table_->Player();
+}
 
-void TMainForm::CloseTable() {}
+void TMainForm::CloseTable() {
+    if (!table_) return;
+    // The engine may be returning through a call of this table (a reset chosen during
+    // a deal): its motions end at once, and the window goes once nothing of it can be
+    // on the stack any more.
+    table_->Player().Close();
+    table_->hide();
+    clientLayout_->removeWidget(table_);
+    retiredTables_.push_back(table_);
+    table_ = nullptr;
+    setWindowTitle(kApplicationTitle);
+    if (waits_ == 0) DeleteRetiredTables();
+}
+
+void TMainForm::DeleteRetiredTables() {
+    for (const QPointer<TableWindow>& table : retiredTables_)
+        if (table) table->deleteLater();
+    retiredTables_.clear();
+}
 
 ResultsDisplay* TMainForm::OpenResults() {
     if (!results_) {
@@ -455,9 +491,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         closeConfirmed_ = true;
     }
     // A run (or a dialog) is still on the stack below this event: let it see
-    // StopRequested and return; the window closes when the last of them has.
+    // StopRequested and return; the window closes when the last of them has. The
+    // table's motions end at once, so the round in play unwinds without a wait.
     if (waits_ > 0) {
         quitPending_ = true;
+        if (table_) table_->Player().Close();
         EndWaits();
         event->ignore();
         return;
@@ -474,6 +512,7 @@ void TMainForm::EndWaits() {
 
 void TMainForm::LeaveWait() {
     --waits_;
+    if (waits_ == 0) DeleteRetiredTables();
     if (waits_ == 0 && quitPending_)
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 #include "engine/game.h"
 #include "settings/settings_command.h"
@@ -29,6 +30,7 @@ class TPreferForm;
 class TRulesForm;
 class TSimForm;
 class TStrategyForm;
+class TableWindow;
 
 class TMainForm : public QMainWindow, public HostWindows, private SettingsWindows {
     Q_OBJECT
@@ -41,6 +43,7 @@ public:
     QtHost& Host() { return *host_; }
     TFileCtrls& Picker() { return *picker_; }
     TSimForm* ResultsWindow() const;
+    TableWindow* TableWindowShown() const;
     THelpWindow* HelpWindow() const;
     // The settings windows while they are open; null otherwise.
     TRulesForm* RulesWindow() const;
@@ -149,6 +152,9 @@ private:
     // Ends the program's own waits so that the handlers on the stack return.
     void EndWaits();
     void LeaveWait();
+    // Closed table windows whose rules object may still be on the stack below (a run
+    // returning through a table call) are deleted once every wait has returned.
+    void DeleteRetiredTables();
 
     DialogService& dialogs_;
     std::unique_ptr<TFileCtrls> picker_;
@@ -158,6 +164,8 @@ private:
     QWidget* client_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;
     QPointer<TSimForm> results_;
+    QPointer<TableWindow> table_;
+    std::vector<QPointer<TableWindow>> retiredTables_;
     QPointer<THelpWindow> help_;
     QPointer<TRulesForm> rules_;
     QPointer<TStrategyForm> strategy_;

@@ -170,12 +170,13 @@ private slots:
                  QStringList({"&Casion Rules", "&Playing Strategy", "&Other Preferences"}));
         QCOMPARE(Captions(form.HelpMenu->actions()), QStringList({"&Topics", "&About VLM"}));
 
-        // The table modes wait for the table window; the settings windows are there.
-        for (QAction* a : {form.BettingAnalysisItem, form.CasinoRulesItem,
-                           form.PlayingStrategyItem, form.OtherPreferencesItem})
+        // The modes the player bets in wait for the betting on the table; computer play
+        // and the settings windows are there.
+        for (QAction* a : {form.BettingAnalysisItem, form.ComputerSimulatedPlayItem,
+                           form.CasinoRulesItem, form.PlayingStrategyItem,
+                           form.OtherPreferencesItem})
             QVERIFY2(a->isEnabled(), qPrintable(a->text()));
-        for (QAction* a : {form.NormalPlayItem, form.PracticeDeckItem,
-                           form.ComputerSimulatedPlayItem})
+        for (QAction* a : {form.NormalPlayItem, form.PracticeDeckItem})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
     }
 
