@@ -405,6 +405,7 @@ TableDisplay* TMainForm::OpenTable() {
         setWindowTitle(QString(kApplicationTitle) + " - [" + table_->windowTitle() + "]");
         table_->show();
     }
+    UpdateIdleHint();
     return &table_->Player();
 }
 
@@ -418,6 +419,7 @@ void TMainForm::CloseTable() {
     clientLayout_->removeWidget(table_);
     retiredTables_.push_back(table_);
     table_ = nullptr;
+    UpdateIdleHint();
     setWindowTitle(kApplicationTitle);
     if (waits_ == 0) DeleteRetiredTables();
 }
@@ -453,8 +455,8 @@ void TMainForm::CloseResults() {
 }
 
 void TMainForm::UpdateIdleHint() {
-    // The table window, once this build has one, takes the hint's place as well.
-    IdleHint->setVisible(!results_);
+    // The results and table windows each take the hint's place.
+    IdleHint->setVisible(!results_ && !table_);
 }
 
 void TMainForm::ShowBettingIntro() {
