@@ -22,16 +22,20 @@
 #include "ui/settings/strategy_form.h"
 #include "ui/speed_measurement.h"
 #include "ui/table/qt_animator.h"
+#include "ui/table/table_widget.h"
 #include "ui/table/table_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -39,6 +43,22 @@ namespace velmora {
 namespace {
 
 const QColor kGreen(0, 128, 0);
+
+// The single keys of the play commands, for players who prefer the keyboard.
+struct PlayKey {
+    PlayCommand command;
+    int key, otherKey;
+    const char* tip;
+};
+constexpr PlayKey kPlayKeys[] = {
+    {PlayCommand::Bet, Qt::Key_B, Qt::Key_Space, "Bet the last bet again (B or Space)"},
+    {PlayCommand::Stand, Qt::Key_S, 0, "Stand on this hand (S)"},
+    {PlayCommand::Hit, Qt::Key_H, 0, "Take a card (H)"},
+    {PlayCommand::Double, Qt::Key_D, 0, "Double down: double the bet and take one card (D)"},
+    {PlayCommand::Split, Qt::Key_P, 0, "Split the pair into two hands (P)"},
+    {PlayCommand::Surrender, Qt::Key_R, 0, "Surrender: give up the hand and half the bet (R)"},
+    {PlayCommand::Hint, Qt::Key_I, 0, "What the playing strategy says here (I)"},
+};
 
 }  // namespace
 
@@ -160,11 +180,6 @@ void TMainForm::BuildMenus() {
     TopicsItem->setShortcut(QKeySequence("F1"));
     AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
 
-    // The modes the player bets in need the betting gestures on the table, which this
-    // build does not have yet.
-    for (QAction* later : {NormalPlayItem, PracticeDeckItem})
-        later->setEnabled(false);
-
     // A click on one of these top menus leaves an open settings window.
     for (QMenu* menu : {FileMenu, RunMenu, OptionsMenu})
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::CloseSettingsWindows);
@@ -184,6 +199,40 @@ void TMainForm::BuildMenus() {
     for (QAction* a : {BarSeparator1, BetItem, BarSeparator2, StandItem, HitItem, DoubleItem,
                        SplitItem, SurrenderItem, HintItem})
         a->setVisible(false);
+    // At the table each command has a single key too (see keyPressEvent); the
+    // tooltips name them.
+    for (const PlayKey& k : kPlayKeys) PlayCommandAction(k.command)->setToolTip(k.tip);
+    bar->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The menu bar shows no tooltips of its own: the play commands' say their keys.
+    if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        QAction* item = menuBar()->actionAt(help->pos());
+        if (item && !item->menu() && item->toolTip() != item->text().remove('&')) {
+            QToolTip::showText(help->globalPos(), item->toolTip(), menuBar(),
+                               menuBar()->actionGeometry(item));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    // Keys reach the window when the control in focus (a button, a box of a settings
+    // window) has no use for them. A held key acts once: one card, not a stream.
+    if (event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
+        for (const PlayKey& k : kPlayKeys) {
+            if (event->key() != k.key && event->key() != k.otherKey) continue;
+            QAction* item = PlayCommandAction(k.command);
+            // A command the engine does not offer now is hidden: its key does nothing.
+            if (item->isVisible()) item->trigger();
+            event->accept();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // --- Start-up --------------------------------------------------------------------
@@ -457,6 +506,14 @@ void TMainForm::CloseResults() {
 void TMainForm::UpdateIdleHint() {
     // The results and table windows each take the hint's place.
     IdleHint->setVisible(!results_ && !table_);
+}
+
+QPoint TMainForm::ScreenPointOfTable(int left, int top) {
+    if (table_) {
+        const TableWidget& widget = table_->Widget();
+        return widget.mapToGlobal(widget.Mapping().PointOf(left, top));
+    }
+    return client_->mapToGlobal(QPoint(left, top));
 }
 
 void TMainForm::ShowBettingIntro() {

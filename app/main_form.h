@@ -85,6 +85,7 @@ public:
     ResultsDisplay* OpenResults() override;
     void CloseResults() override;
     void ShowBettingIntro() override;
+    QPoint ScreenPointOfTable(int left, int top) override;
 
     // The menus and their items, in the order of the menu bar.
     QMenu* FileMenu;
@@ -119,7 +120,7 @@ public:
     // The line on the green that tells a new player where to start; shown while no
     // child window fills the client area.
     QLabel* IdleHint;
-    static constexpr char kIdleHintText[] = "Run > Betting and Rules Analysis to begin";
+    static constexpr char kIdleHintText[] = "Run > Normal Play to begin";
 
     // What the print dialog proposes: on a machine without a printer, where the only
     // choice is a PDF file, the file "velmora.pdf" in the current folder (Qt would
@@ -134,6 +135,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Counts the handlers on the stack that wait in an event loop of their own (a run,

@@ -273,10 +273,7 @@ void TouchBet(TPlayer& t, int hand) {
     } else if (h.CanDouble) {
         g.ActiveHand = static_cast<uint16_t>(hand);
         g.PlayerAction = kDouble;
-        for (int before : {2, 1, 4, 3}) {
-            if (before == hand) break;
-            g.Hand(before).Finished = true;
-        }
+        FinishHandsBefore(g, hand);
     }
 }
 

@@ -60,11 +60,7 @@ Target Classify(const TPlayer& t, SpriteId id) {
 }
 
 void PutSecondCardsHome(TPlayer& t) {
-    for (int h = 1; h < kHandCount; ++h) {
-        int left, top, width, height;
-        TableScene::CardHome(h, 2, left, top, width, height);
-        t.Scene[t.Scene.CardPlace(h, 2)].MoveTo(left, top);
-    }
+    for (int h = 1; h < kHandCount; ++h) t.Scene.PutCardHome(h, 2);
 }
 
 // --- Cards ---------------------------------------------------------------------
@@ -138,11 +134,7 @@ bool HasChoice(const THand& h) {
 
 void StartBetDrag(TPlayer& t, int hand) {
     Game& g = t.game;
-    // Acting on a hand is done with the hands played before it.
-    for (int before : {2, 1, 4}) {
-        if (before == hand) break;
-        g.Hand(before).Finished = true;
-    }
+    FinishHandsBefore(g, hand);
     g.ActiveHand = static_cast<uint16_t>(hand);
     t.ChipDragging = true;
     t.BetDragged = hand;
@@ -321,9 +313,8 @@ void MouseRelease(TPlayer& t, int x, int y, bool over) {
             break;
         case Role::Pointer:
             if (over) {
-                constexpr int kPointerLeft[] = {0, 380, 530, 80, 230};
                 for (int h = 1; h < kHandCount; ++h)
-                    if (t.Scene[pressed].Left == kPointerLeft[h]) Hit(t, h);
+                    if (t.Scene[pressed].Left == TableScene::PointerLeft(h)) Hit(t, h);
             }
             break;
         case Role::BetOne:

@@ -156,12 +156,8 @@ void MoveSplitCard(TPlayer& t, SpriteId source, SpriteId target) {
     scene[target].MoveTo(homeLeft, homeTop);
     t.animator.Repaint();
     // The split gesture may have dragged the source away: it goes home.
-    for (int h = 1; h < kHandCount; ++h) {
-        if (scene.CardPlace(h, 2) != source) continue;
-        int left, top, width, height;
-        TableScene::CardHome(h, 2, left, top, width, height);
-        scene[source].MoveTo(left, top);
-    }
+    for (int h = 1; h < kHandCount; ++h)
+        if (scene.CardPlace(h, 2) == source) scene.PutCardHome(h, 2);
 }
 
 void MoveCutCard(TPlayer& t, bool out) {
@@ -210,11 +206,8 @@ void ShowShuffle(TPlayer& t) {
     }
     Delay(t, 10);
     for (int k : {1, 2}) {
-        const SpriteId id = t.Scene.CardPlace(1, k);
-        int left, top, width, height;
-        TableScene::CardHome(1, k, left, top, width, height);
-        t.Scene[id].Visible = false;
-        t.Scene[id].MoveTo(left, top);
+        t.Scene[t.Scene.CardPlace(1, k)].Visible = false;
+        t.Scene.PutCardHome(1, k);
     }
     t.animator.Repaint();
 }

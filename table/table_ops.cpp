@@ -20,8 +20,7 @@ void ClearTable(TPlayer& t) {
 void ShowPointer(TPlayer& t, int hand) {
     TableScene& scene = t.Scene;
     Sprite& pointer = scene[scene.Pointer];
-    constexpr int kPointerLeft[] = {0, 380, 530, 80, 230};
-    if (IsPlayerHand(hand)) pointer.Left = kPointerLeft[hand];
+    if (IsPlayerHand(hand)) pointer.Left = TableScene::PointerLeft(hand);
     // Hand 3's first place is filled whenever more than one hand is in play (a second
     // hand bet, or a split, which fills hand 3 first): one hand needs no pointer.
     pointer.Visible = IsPlayerHand(hand) && scene[scene.CardPlace(3, 1)].Visible;
@@ -51,7 +50,11 @@ void RequestHit(TPlayer& t, int hand) {
     if (!IsPlayerHand(hand) || g.Hand(hand).Finished) return;
     g.PlayerAction = kHit;
     g.ActiveHand = static_cast<uint16_t>(hand);
-    // Hands are played 2, 1, 4, 3: a hit on a hand is done with those before it.
+    FinishHandsBefore(g, hand);
+}
+
+void FinishHandsBefore(Game& g, int hand) {
+    // Hands are played 2, 1, 4, 3.
     for (int h : {2, 1, 4, 3}) {
         if (h == hand) break;
         g.Hand(h).Finished = true;

@@ -19,5 +19,7 @@ void ShowHandLabel(TPlayer& t, int hand, std::string_view text);
 void SelectBetSpots(TPlayer& t, int hand);
 // A click on a hand's cards: hit it, finishing the hands played before it.
 void RequestHit(TPlayer& t, int hand);
+// A move on hand 1..4 is done with the hands played before it: they count as stood.
+void FinishHandsBefore(Game& g, int hand);
 
 }  // namespace velmora

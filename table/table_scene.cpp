@@ -77,6 +77,19 @@ Sprite Panel(std::string name, int left, int top, int width, int height) {
 
 }  // namespace
 
+void TableScene::PutCardHome(int hand, int k) {
+    const SpriteId place = CardPlace(hand, k);
+    if (place == kNoSprite) return;
+    int left, top, width, height;
+    CardHome(hand, k, left, top, width, height);
+    (*this)[place].MoveTo(left, top);
+}
+
+int TableScene::PointerLeft(int hand) {
+    constexpr int kPointerLeft[] = {0, 380, 530, 80, 230};
+    return hand >= 1 && hand <= 4 ? kPointerLeft[hand] : 0;
+}
+
 void TableScene::CardHome(int hand, int k, int& left, int& top, int& width, int& height) {
     width = kCardWidth;
     height = kCardHeight;

@@ -64,6 +64,10 @@ class TableScene {
     SpriteId PlaceOfCode(int code) const;
     // Home geometry of a card place (animations move places and put them back).
     static void CardHome(int hand, int k, int& left, int& top, int& width, int& height);
+    // Moves card place k of a hand back to its home (a drag or a motion took it away).
+    void PutCardHome(int hand, int k);
+    // Where the active-hand pointer stands beside hand 1..4.
+    static int PointerLeft(int hand);
 
     // Bet slot 1..5 of hand 1..4 and its ring; kNoSprite where there is none
     // (hands 2 and 4 have no fifth slot).

@@ -31,6 +31,8 @@ public:
     // An error box (caption "Error", one OK) whose top-left corner is at `topLeft`
     // on the screen: the advice box beside the hand.
     virtual void ErrorAt(const QString& text, QPoint topLeft);
+    // A Yes/No question whose top-left corner is at `topLeft` on the screen.
+    virtual bool AskYesNoAt(const QString& text, QPoint topLeft);
     virtual void Beep();
 
     // Loads the beep sound ahead of its first use, so the first beep is not late.

@@ -70,7 +70,11 @@ bool QtHost::AskYesCancel(std::string_view text) {
 }
 
 void QtHost::ShowErrorAt(std::string_view text, int left, int top) {
-    dialogs_.ErrorAt(ToQString(text), QPoint(left, top));
+    dialogs_.ErrorAt(ToQString(text), windows_.ScreenPointOfTable(left, top));
+}
+
+bool QtHost::AskYesNoAt(std::string_view text, int left, int top) {
+    return dialogs_.AskYesNoAt(ToQString(text), windows_.ScreenPointOfTable(left, top));
 }
 
 void QtHost::Beep() { dialogs_.Beep(); }

@@ -45,7 +45,9 @@ public:
     void ShowMessage(std::string_view text) override;
     bool AskYesNo(std::string_view text) override;
     bool AskYesCancel(std::string_view text) override;
+    // The boxes beside a hand: the table's place of their corner, on the screen.
     void ShowErrorAt(std::string_view text, int left, int top) override;
+    bool AskYesNoAt(std::string_view text, int left, int top) override;
     void Beep() override;
 
     void ShowPlayCommand(PlayCommand command, bool visible) override;

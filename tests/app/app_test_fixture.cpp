@@ -56,21 +56,27 @@ void AppFixture::RunAnalysis(const std::function<bool()>& during, int timeoutMs,
 }
 
 void AppFixture::RunSimulation(const std::function<bool()>& during, int timeoutMs) {
+    RunTable(form->ComputerSimulatedPlayItem, during, timeoutMs);
+}
+
+void AppFixture::RunTable(QAction* item, const std::function<bool()>& during, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
     QTimer watcher;
-    bool finished = false;
+    bool finished = false, inside = false;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (finished) return;
+        if (finished || inside) return;
         if (clock.elapsed() > timeoutMs) {
             finished = true;
             GameReset(game());
         } else {
+            inside = true;
             finished = during();
+            inside = false;
         }
     });
     watcher.start(2);
-    form->ComputerSimulatedPlayItem->trigger();
+    item->trigger();
     watcher.stop();
 }
 

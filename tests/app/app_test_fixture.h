@@ -38,6 +38,10 @@ public:
     // milliseconds (also inside the table's motions) until it returns true; a run
     // still going after `timeoutMs` is reset. Returns when the run has ended.
     void RunSimulation(const std::function<bool()>& during, int timeoutMs = 60000);
+    // The same for any table mode started by `item` (Normal Play, Practice Deck). A
+    // `during` that moves the mouse may start motions: it is not run again from
+    // inside them.
+    void RunTable(QAction* item, const std::function<bool()>& during, int timeoutMs = 60000);
 
 private:
     QTemporaryDir folder_;

@@ -18,6 +18,10 @@ void ScriptedDialogs::Message(const QString& text) {
 
 bool ScriptedDialogs::AskYesNo(const QString& text) { return Answer("yes/no: " + text); }
 
+bool ScriptedDialogs::AskYesNoAt(const QString& text, QPoint topLeft) {
+    return Answer(QString("yes/no %1,%2: %3").arg(topLeft.x()).arg(topLeft.y()).arg(text));
+}
+
 bool ScriptedDialogs::AskYesCancel(const QString& text) {
     return Answer("yes/cancel: " + text);
 }

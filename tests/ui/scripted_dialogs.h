@@ -15,7 +15,8 @@ class ScriptedDialogs : public DialogService {
 public:
     // Answers for AskYesNo and AskYesCancel, in order; an empty queue answers No/Cancel.
     std::deque<bool> answers;
-    // Lines "message: ...", "yes/no: ...", "yes/cancel: ...", "error x,y: ...".
+    // Lines "message: ...", "yes/no: ...", "yes/no x,y: ...", "yes/cancel: ...",
+    // "error x,y: ...".
     QStringList boxes;
     int beeps = 0;
     // Runs when a box comes up, before it is answered (a test may act there).
@@ -25,6 +26,7 @@ public:
     bool AskYesNo(const QString& text) override;
     bool AskYesCancel(const QString& text) override;
     void ErrorAt(const QString& text, QPoint topLeft) override;
+    bool AskYesNoAt(const QString& text, QPoint topLeft) override;
     void Beep() override { ++beeps; }
 
 private:

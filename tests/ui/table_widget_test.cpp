@@ -68,8 +68,9 @@ class RecordingMouse : public TableMouse {
     QStringList calls;
     void Pressed(SpriteId s, QPoint at, Qt::MouseButton) override { Log("press", s, at); }
     void Moved(SpriteId s, QPoint at) override { Log("move", s, at); }
-    void Released(SpriteId s, QPoint at, Qt::MouseButton) override { Log("release", s, at); }
-    void Clicked(SpriteId s, QPoint at) override { Log("click", s, at); }
+    void Released(SpriteId s, QPoint at, Qt::MouseButton, bool over) override {
+        Log(over ? "click" : "release", s, at);
+    }
     void DoubleClicked(SpriteId s, QPoint at) override { Log("double", s, at); }
 
   private:
@@ -238,8 +239,7 @@ class TableWidgetTest : public QObject {
         QCOMPARE(mouse.calls,
                  QStringList({"press " + id + " 10,20", "move " + id + " 150,-60",
                               "release " + id + " 150,-60", "press " + id + " 10,40",
-                              "release " + id + " 20,40", "click " + id + " 20,40",
-                              "press " + bare + " 450,440", "release " + bare + " 450,440",
+                              "click " + id + " 20,40", "press " + bare + " 450,440",
                               "click " + bare + " 450,440"}));
     }
 

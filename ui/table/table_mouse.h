@@ -17,9 +17,9 @@ class TableMouse {
 
     virtual void Pressed(SpriteId sprite, QPoint at, Qt::MouseButton button) = 0;
     virtual void Moved(SpriteId sprite, QPoint at) = 0;
-    virtual void Released(SpriteId sprite, QPoint at, Qt::MouseButton button) = 0;
-    // A release over the piece that was pressed, where it now lies.
-    virtual void Clicked(SpriteId sprite, QPoint at) = 0;
+    // `over`: released over the pressed piece where it now lies, so a click.
+    virtual void Released(SpriteId sprite, QPoint at, Qt::MouseButton button, bool over) = 0;
+    // The second press of a double click (Qt sends it in place of a press).
     virtual void DoubleClicked(SpriteId sprite, QPoint at) = 0;
 };
 

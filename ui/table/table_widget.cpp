@@ -148,6 +148,9 @@ QPoint TableWidget::FromPress(QPointF widgetPos) const {
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
+    // Another button pressed while one is held belongs to the press under way.
+    if (pressed_) return;
+    pressButton_ = event->button();
     // The bare table is pressed as kNoSprite, its place the canvas's corner.
     pressed_ = SpriteAt(event->position()).value_or(kNoSprite);
     const bool onPiece = *pressed_ != kNoSprite;
@@ -169,19 +172,17 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (!pressed_) return;
+    if (!pressed_ || event->button() != pressButton_) return;
     const SpriteId sprite = *pressed_;
     pressed_.reset();
     thumbGrab_.reset();
     if (sprite == scene_.SpeedBar || !mouse_) return;
-    const QPoint at = FromPress(event->position());
-    mouse_->Released(sprite, at, event->button());
     // A click: released over the pressed piece where it now lies.
     const QPoint logical = Mapping().LogicalAt(event->position());
     const bool over = sprite == kNoSprite ? SpriteAt(event->position()) == std::nullopt
                                           : scene_[sprite].Visible &&
                                                 scene_[sprite].Contains(logical.x(), logical.y());
-    if (over) mouse_->Clicked(sprite, at);
+    mouse_->Released(sprite, FromPress(event->position()), event->button(), over);
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -190,6 +191,8 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
         mousePressEvent(event);  // a fast second click on the bar steps again
         return;
     }
+    if (pressed_) return;
+    pressButton_ = event->button();
     pressed_ = sprite;
     pressOrigin_ = sprite != kNoSprite ? QPoint(scene_[sprite].Left, scene_[sprite].Top) : QPoint();
     if (mouse_) mouse_->DoubleClicked(sprite, FromPress(event->position()));

@@ -83,6 +83,7 @@ class TableWidget : public QWidget {
     std::function<void(int)> speedBar_;
     TableMouse* mouse_ = nullptr;
     std::optional<SpriteId> pressed_;  // kNoSprite: the bare table
+    Qt::MouseButton pressButton_ = Qt::NoButton;
     QPoint pressOrigin_;
     std::optional<int> thumbGrab_;  // dragging the speed bar: the grab's offset in the thumb
 

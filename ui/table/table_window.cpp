@@ -1,6 +1,7 @@
 #include "ui/table/table_window.h"
 
 #include "table/player.h"
+#include "ui/table/gesture_mouse.h"
 #include "ui/table/qt_animator.h"
 #include "ui/table/table_widget.h"
 
@@ -18,6 +19,8 @@ TableWindow::TableWindow(Game& game, QWidget* parent)
     widget_ = new TableWidget(player_->Scene, this);
     animator_->SetWidget(widget_);
     animator_->SetClosed([player = player_.get()] { return player->Closed(); });
+    mouse_ = std::make_unique<GestureMouse>(*player_);
+    widget_->SetMouseHandler(mouse_.get());
     widget_->SetSpeedBarHandler(
         [player = player_.get()](int position) { player->SpeedBarChanged(position); });
 

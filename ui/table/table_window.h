@@ -1,7 +1,8 @@
 #pragma once
 // The table window "CASINO BLACKJACK": a child of the main window filling its client
 // area. It owns the table's rules object (the engine's TableDisplay), the widget that
-// draws it and the animator that runs its motions in real time.
+// draws it, the animator that runs its motions in real time, and the mouse that plays
+// the table's gestures.
 
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 namespace velmora {
 
 struct Game;
+class GestureMouse;
 class QtAnimator;
 class TableWidget;
 class TPlayer;
@@ -31,6 +33,7 @@ class TableWindow : public QWidget {
     TableWidget* widget_;
     std::unique_ptr<QtAnimator> animator_;
     std::unique_ptr<TPlayer> player_;  // refers to the animator: goes first
+    std::unique_ptr<GestureMouse> mouse_;
 };
 
 }  // namespace velmora
