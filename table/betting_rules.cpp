@@ -39,6 +39,16 @@ bool PlaceBet(TPlayer& t, int amount, int hand, int pause) {
     return PlaceBetChip(t, amount, Spot(t, hand), SpotRing(t, hand));
 }
 
+// A chip picked up hides the betting signs; while the bet is still to be made, they
+// come back once the chip has gone back or been changed.
+void ShowBetPanelsAgain(TPlayer& t) {
+    if (!BettingNow(t)) return;
+    TableScene& s = t.Scene;
+    s[s.BetPanel].Visible = true;
+    s[s.Bet2Panel].Visible = t.game.Options.BetTwoHands;
+    t.animator.Repaint();
+}
+
 // The carried chip, bet alone on hand 1.
 void BetOneChip(TPlayer& t) {
     Game& g = t.game;
@@ -146,6 +156,7 @@ void PutChipBack(TPlayer& t) {
     GlideChip(t, s.MovingChip, s.RackImage(*kind), false, true);
     ShowRack(t);
     ShowBankroll(t);
+    ShowBetPanelsAgain(t);
 }
 
 void ReleaseChip(TPlayer& t) {
@@ -291,7 +302,11 @@ void ExchangeChip(TPlayer& t) {
     GlideChip(t, s.MovingChip, s.MovingChip2, false, false);
     s[s.MovingChip2].Visible = false;
     const auto kind = KindOfCode(chip);
-    if (!kind || *kind == kHalfChip || chip > g.Bankroll) return ShowRack(t);
+    if (!kind || *kind == kHalfChip || chip > g.Bankroll) {
+        ShowRack(t);
+        ShowBetPanelsAgain(t);
+        return;
+    }
     // Colour up when the rack holds enough of this chip to make the next one (the
     // carried chip among them) and at least one of the chip below; otherwise break the
     // chip into the one below. A $5 only ever colours up, and needs five $5s for it.
@@ -306,6 +321,7 @@ void ExchangeChip(TPlayer& t) {
         g.RackCount[static_cast<size_t>(k - 1)] += static_cast<uint16_t>(kPerHigherChip[k]);
     }
     ShowRack(t);
+    ShowBetPanelsAgain(t);
 }
 
 void AdvicePanel1Click(TPlayer& t) {

@@ -132,12 +132,14 @@ TEST_F(GestureTest, ChipsFollowThePointerLeftAndUpAndChangeColourAtTheDealer) {
     MousePress(table, Id("Bet25"), 20, 20);
     MouseMove(table, 70, 20);  // to the right: the chip stays by its stack
     EXPECT_EQ(Piece("MovingChip").Left, 590);
-    MouseMove(table, 20, 20 - (245 - 39));  // its top reaches 39: the dealer changes it
+    EXPECT_FALSE(Piece("BetPanel").Visible);  // the chip in hand hides the signs
+    MouseMove(table, 20, 20 - (245 - 39));    // its top reaches 39: the dealer changes it
     EXPECT_FALSE(table.ChipDragging);
     MouseRelease(table, 20, -186, false);
     EXPECT_EQ(Count(25), 2);
     EXPECT_EQ(Count(5), 5);
     EXPECT_DOUBLE_EQ(game.Bankroll, RackValue());
+    EXPECT_TRUE(Piece("BetPanel").Visible);  // ... and the bet is still to be made
 
     SetRack({0, 1, 4, 0, 0, 0, 0});  // four $25s and a $5: colour up to a $100
     Drag("Bet25", 0, -220);
