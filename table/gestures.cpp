@@ -242,6 +242,10 @@ void SpeedBarAt(TPlayer& t, int x) {
 
 void MousePress(TPlayer& t, SpriteId piece, int x, int y) {
     if (t.Closed()) return;
+    // A press ends whatever the last one started: its release may never have come (a
+    // box that opened during the drag took it).
+    t.CardPressed = t.CardDragging = t.ChipDragging = false;
+    t.BetDragged = 0;
     t.Pressed = piece;
     t.PressX = x;
     t.PressY = y;

@@ -103,6 +103,22 @@ TEST_F(GestureTest, TheBetDraggedUpSurrendersOnlyWhenSurrenderIsOffered) {
     EXPECT_EQ(Piece("Bet1").Top, 369);
 }
 
+TEST_F(GestureTest, AReleaseLostAfterASurrenderLeavesTheNextDragWorking) {
+    game.Options.SurrenderAllowed = true;
+    StackShoe(game, {10, 10, 6, 7, 5});
+    // The bet is dragged away and the judgement's box takes the release.
+    PlayRoundWith({[this] {
+        MousePress(table, Id("Bet1"), 20, 20);
+        MouseMove(table, 20, -40);
+    }});
+    game.BettingOpen = true;
+    MousePress(table, Id("Bet25"), 20, 20);
+    MouseMove(table, 0, 0);
+    EXPECT_EQ(Piece("MovingChip").Left, Piece("Bet25").Left - 20);
+    MouseRelease(table, 0, 0, false);
+    EXPECT_EQ(table.ChipsOnSpot(1), 25);
+}
+
 TEST_F(GestureTest, ABetMovedTenPixelsRightOnlyGoesHomeAClickDoublesDown) {
     const double start = game.Bankroll;
     StackShoe(game, {6, 10, 5, 7, 10, 10});

@@ -143,13 +143,19 @@ void TableWidget::paintEvent(QPaintEvent* event) {
 
 // --- The mouse ---------------------------------------------------------------------
 
+bool TableWidget::PartOfPressUnderWay(const QMouseEvent& event) const {
+    // Another button pressed while the first is held belongs to the press under way.
+    // A release can also be lost (a box that came up during a drag took it): a new
+    // press of the same button, or with the first one up, starts afresh.
+    return pressed_ && event.button() != pressButton_ && (event.buttons() & pressButton_);
+}
+
 QPoint TableWidget::FromPress(QPointF widgetPos) const {
     return Mapping().LogicalAt(widgetPos) - pressOrigin_;
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
-    // Another button pressed while one is held belongs to the press under way.
-    if (pressed_) return;
+    if (PartOfPressUnderWay(*event)) return;
     pressButton_ = event->button();
     // The bare table is pressed as kNoSprite, its place the canvas's corner.
     pressed_ = SpriteAt(event->position()).value_or(kNoSprite);
@@ -191,7 +197,7 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
         mousePressEvent(event);  // a fast second click on the bar steps again
         return;
     }
-    if (pressed_) return;
+    if (PartOfPressUnderWay(*event)) return;
     pressButton_ = event->button();
     pressed_ = sprite;
     pressOrigin_ = sprite != kNoSprite ? QPoint(scene_[sprite].Left, scene_[sprite].Top) : QPoint();

@@ -63,6 +63,7 @@ class TableWidget : public QWidget {
     // Places the canvas for the widget's size and pixel ratio; the pictures of the
     // old ones are dropped.
     void Refit();
+    bool PartOfPressUnderWay(const QMouseEvent& event) const;
     // A mouse position relative to the pressed piece's place at the press.
     QPoint FromPress(QPointF widgetPos) const;
     void PressSpeedBar(QPoint logical);
