@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "analysis/sim_form.h"
+#include "analysis/worker_analysis.h"
 #include "app/about_box.h"
 #include "app/about_hit_box.h"
 #include "app/betting_strategies_box.h"
@@ -28,11 +29,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <thread>
+
 namespace velmora {
 
 namespace {
 
 const QColor kGreen(0, 128, 0);
+
+int AnalysisThreads() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
 
 }  // namespace
 
@@ -56,6 +62,8 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     picker_ = std::make_unique<TFileCtrls>(dialogs_, this);
     host_ = std::make_unique<QtHost>(dialogs_, *this, *picker_);
     game_ = std::make_unique<Game>(*host_);
+    // The analysis plays on every core; this thread merges, shows and answers the player.
+    game_->AnalysisLoop = [](Game& g) { RunWorkerAnalysis(g, AnalysisThreads()); };
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");

@@ -2,6 +2,7 @@
 // cycle its formats, the single-strategy button, Reset Game, saving and loading during
 // the run, and closing the window while the analysis runs.
 
+#include "analysis/analysis_runner.h"
 #include "analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
 #include "analysis/sim_form.h"
@@ -15,6 +16,8 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
+
+#include <filesystem>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -33,6 +36,14 @@ void PickName(const QString& name) {
         picker->FileEdit->setText(name);
         picker->Button1->click();
     });
+}
+
+// Threads of this process, as Linux lists them.
+int ThreadsRunning() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task"))
+        ++n;
+    return n;
 }
 
 }  // namespace
@@ -109,6 +120,75 @@ private slots:
         });
         QCOMPARE(int(afterDoubleClick), int(kOddsScreen));
         QCOMPARE(int(afterClick), int(kCountScreen));
+    }
+
+    void TheWindowsWorkersGiveWhatTheToolGivesForTheSameSeedAndRounds() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.game().AnalysisSeed = 4242;
+        std::array<Statistics, 5> shown{};
+        uint64_t blocks = 0;
+        OptionsRecord rules;
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow() || Blocks(app.game()) < 4000) return false;
+            for (int s = 1; s <= 4; ++s) shown[size_t(s)] = app.game().StatsOf(s);
+            blocks = app.game().HourBlocks;
+            rules = app.game().Options;
+            return true;
+        });
+        AnalysisRequest tool;
+        tool.Rules = rules;
+        tool.Strategy = app.game().Strategy;
+        tool.Seed = 4242;
+        tool.Rounds = blocks * 100;
+        tool.Threads = 1;
+        const AnalysisResult whole = RunAnalysis(tool);
+        QCOMPARE(whole.HourBlocks, blocks);
+        for (int s = 1; s <= 4; ++s) QVERIFY2(whole.Stats[size_t(s)] == shown[size_t(s)], "differ");
+    }
+
+    void StoppingAThreadedRunAgainAndAgainLeavesNoWorkerRunning() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        // A first run lets Qt start whatever threads of its own it starts once.
+        app.RunAnalysis([&] { return Blocks(app.game()) > 0; });
+        const int idle = ThreadsRunning();
+        for (int run = 0; run < 6; ++run) {
+            int during = 0;
+            bool otherModeChosen = false;
+            app.RunAnalysis([&] {
+                if (!app.form->ResultsWindow()) return false;
+                during = std::max(during, ThreadsRunning());
+                // Half the stops come before the first chunk is in, half after.
+                if (run % 2 == 1 && Blocks(app.game()) == 0) return false;
+                if (run % 3 == 2 && !otherModeChosen) {
+                    // Choosing the analysis again stops this run and starts a new one,
+                    // which the fixture's reset then stops.
+                    otherModeChosen = true;
+                    app.form->BettingAnalysisItem->trigger();
+                    return false;
+                }
+                app.form->ResetGameItem->trigger();
+                return true;
+            });
+            QVERIFY(during > idle);
+            QCOMPARE(ThreadsRunning(), idle);
+            QVERIFY(!app.form->ResultsWindow());
+            QCOMPARE(app.game().HourBlocks, 0u);
+            for (int s = 1; s <= 4; ++s) QCOMPARE(app.game().StatsOf(s).HandsPlayed, 0);
+        }
+        // Closing the program during a run: asked once, and the workers are gone.
+        app.form->show();
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow() || Blocks(app.game()) == 0) return false;
+            app.dialogs.answers = {true};
+            app.form->close();
+            return true;
+        });
+        QTRY_VERIFY(!app.form->isVisible());
+        QCOMPARE(ThreadsRunning(), idle);
     }
 
     void AClickOnTheHintLineAlsoCyclesTheFormats() {
