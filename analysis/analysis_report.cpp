@@ -97,7 +97,16 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r) {
             << ", \"Wins\": " << s.Wins << ", \"LossUnits\": " << s.LossUnits
             << ", \"Splits\": " << s.Splits << ", \"Doubles\": " << s.Doubles
             << ", \"Blackjacks\": " << s.Blackjacks << ", \"BankrollsWon\": " << s.BankrollsWon
-            << ", \"BankrollsLost\": " << s.BankrollsLost << ",\n     \"HourHistogram\": ";
+            << ", \"BankrollsLost\": " << s.BankrollsLost << ",\n";
+        const BlockMoments& m = s.Blocks;
+        // The advantage and its standard error in percent, over the blocks measured.
+        const double advantage = m.Stake != 0 ? 100.0 * double(m.Net) / double(m.Stake) : 0.0;
+        out << "     \"AdvantagePercent\": " << advantage
+            << ", \"AdvantageStandardErrorPercent\": " << 100.0 * m.AdvantageStandardError()
+            << ",\n     \"BlockMoments\": {\"Blocks\": " << m.Blocks
+            << ", \"NetHalfDollars\": " << m.Net << ", \"StakeHalfDollars\": " << m.Stake
+            << ", \"NetSquares\": " << m.NetSquares << ", \"StakeSquares\": " << m.StakeSquares
+            << ", \"NetTimesStake\": " << m.NetTimesStake << "},\n     \"HourHistogram\": ";
         JsonArray(out, s.HourHistogram);
         out << ",\n     \"ResultByCount\": ";
         JsonArray(out, s.ResultByCount);

@@ -2,11 +2,13 @@
 
 #include "analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
+#include "analysis/standard_error_text.h"
 #include "engine/game.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -93,6 +95,31 @@ void TSimForm::Redrawn() {
     SimGrid->SetScale(scale_);
 }
 
+QString TSimForm::ToolTipAt(QPoint pos) const {
+    constexpr int kAdvantageRow = 7;
+    constexpr int kFirstStrategyColumn = 3;
+    const QPoint cell = SimGrid->CellAt(SimGrid->mapFrom(this, pos));
+    const int strategy = cell.x() - kFirstStrategyColumn + 1;
+    const bool statistics =
+        game_.Options.SingleStrategyView || game_.ResultsScreen == kStatisticsScreen;
+    if (!statistics || cell.y() != kAdvantageRow || strategy < 1 || strategy > 4) return {};
+    if (game_.Options.SingleStrategyView && strategy != 4) return {};
+    return QString::fromStdString(AdvantageToolTip(game_.Hand(strategy).Stats));
+}
+
+bool TSimForm::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = ToolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TSimForm::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) FormClick();
     QWidget::mousePressEvent(event);
@@ -112,8 +139,8 @@ void TSimForm::resizeEvent(QResizeEvent* event) {
 
 void TSimForm::PlaceControls() {
     // The design layout scaled to the window, its shape kept, centred across.
-    scale_ = std::max(0.5, std::min(double(width()) / kDesignWidth,
-                                    double(height()) / kDesignHeight));
+    scale_ =
+        std::max(0.5, std::min(double(width()) / kDesignWidth, double(height()) / kDesignHeight));
     left_ = std::max(0, (width() - qRound(kDesignWidth * scale_)) / 2);
     SimGrid->move(left_, 0);
     SimGrid->SetScale(scale_);

@@ -23,7 +23,7 @@ class ResultsGridView;
 class TSimForm : public QWidget, public ResultsDisplay {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kDesignWidth = 644;
     static constexpr int kDesignHeight = 465;
 
@@ -48,12 +48,17 @@ public:
     QLineEdit* Edit1;
     QPushButton* Button1;
 
-protected:
+    // The tooltip of the grid cell under `pos` (window coordinates): the standard
+    // error of the Advantage cells of the statistics format; otherwise empty.
+    QString ToolTipAt(QPoint pos) const;
+
+  protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Redrawn();
     void PlaceControls();
 

@@ -18,6 +18,30 @@ constexpr int kCountSlots = kMaxCountIndex - kMinCountIndex + 1;  // 21
 
 constexpr size_t CountSlot(int c) { return static_cast<size_t>(c - kMinCountIndex); }
 
+// What the standard error of the advantage needs: over the finished blocks of 100
+// rounds, each block's net n and stake s, their sums, and the sums of n*n, s*s and
+// n*s. Amounts are counted in half dollars (every stake is whole dollars and every
+// result a multiple of half a stake), so the sums are whole numbers that add up to the
+// same value in any order: runs split across threads or machines merge exactly. Kept
+// in memory only; a saved game has no room for them.
+struct BlockMoments {
+    int64_t Blocks = 0;
+    int64_t Net = 0;
+    int64_t Stake = 0;
+    int64_t NetSquares = 0;
+    int64_t StakeSquares = 0;
+    int64_t NetTimesStake = 0;
+
+    // Books one finished block of net `net` and stake `stake` dollars.
+    void AddBlock(double net, double stake);
+    void Add(const BlockMoments& other);
+    // The standard error of the advantage Net/Stake as a fraction, from the spread of
+    // the blocks about it (the ratio estimator's variance); 0 with fewer than 2 blocks.
+    double AdvantageStandardError() const;
+
+    friend bool operator==(const BlockMoments&, const BlockMoments&) = default;
+};
+
 struct Statistics {
     std::array<double, kCountSlots> ResultByCount{};  // net won by count index
     std::array<double, kCountSlots> StakeByCount{};   // money staked by count index
@@ -34,6 +58,8 @@ struct Statistics {
     int64_t Splits = 0;
     int64_t Doubles = 0;
     int64_t Blackjacks = 0;  // player blackjacks, paid or pushed
+    double HourStaked = 0;   // staked in the current block of 100 rounds
+    BlockMoments Blocks;     // per block of 100 rounds, for the standard error
 
     double& ResultAt(int c) { return ResultByCount[CountSlot(c)]; }
     double& StakeAt(int c) { return StakeByCount[CountSlot(c)]; }

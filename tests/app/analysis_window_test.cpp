@@ -146,6 +146,7 @@ private slots:
         const AnalysisResult whole = RunAnalysis(tool);
         QCOMPARE(whole.HourBlocks, blocks);
         for (int s = 1; s <= 4; ++s) QVERIFY2(whole.Stats[size_t(s)] == shown[size_t(s)], "differ");
+        QVERIFY(shown[1].Blocks.Blocks == int64_t(blocks));
     }
 
     void StoppingAThreadedRunAgainAndAgainLeavesNoWorkerRunning() {
@@ -189,6 +190,34 @@ private slots:
         });
         QTRY_VERIFY(!app.form->isVisible());
         QCOMPARE(ThreadsRunning(), idle);
+    }
+
+    void TheAdvantageCellsTellTheirStandardErrorAndNoOtherCellDoes() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        QString advantage, hands, oddsFormat;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            auto centre = [results](int column, int row) {
+                const QRectF cell = results->SimGrid->CellRect(column, row);
+                const QPointF c = cell.center() * results->SimGrid->Scale();
+                return results->SimGrid->mapTo(results, c.toPoint());
+            };
+            advantage = results->ToolTipAt(centre(4, 7));
+            hands = results->ToolTipAt(centre(4, 3));
+            QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));  // to odds
+            oddsFormat = results->ToolTipAt(centre(4, 7));
+            return true;
+        });
+        QVERIFY2(QRegularExpression("^-?\\d+\\.\\d+ % ± \\d+\\.\\d+ % \\(1 standard error, "
+                                    "[\\d,]+ hours\\)$")
+                     .match(advantage)
+                     .hasMatch(),
+                 qPrintable(advantage));
+        QCOMPARE(hands, QString());
+        QCOMPARE(oddsFormat, QString());
     }
 
     void AClickOnTheHintLineAlsoCyclesTheFormats() {
