@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "analysis/analysis_export.h"
 #include "analysis/analysis_report.h"
 #include "analysis/analysis_runner.h"
 #include "analysis/analyze_options.h"
@@ -115,6 +116,10 @@ int main(int argc, char** argv) {
 
     if (o.Json) {
         std::fputs(AnalysisJson(q, r).c_str(), stdout);
+        return 0;
+    }
+    if (o.Csv) {
+        std::fputs(AnalysisCsv(q, r).c_str(), stdout);
         return 0;
     }
     std::printf("%s\n", RulesLine(q.Rules, o.Advanced).c_str());

@@ -89,6 +89,7 @@ const char* AnalyzeUsage() {
            "  --single-strategy   measure betting strategy 4 alone\n"
            "Output:\n"
            "  --json              every statistic by name, as JSON\n"
+           "  --csv               the same as a table for a spreadsheet, a line per strategy\n"
            "  --bench             a fixed workload: rounds per second and a result signature\n";
 }
 
@@ -145,6 +146,8 @@ ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defa
             opt.Help = true;
         } else if (name == "--json") {
             opt.Json = true;
+        } else if (name == "--csv") {
+            opt.Csv = true;
         } else if (name == "--bench") {
             opt.Bench = true;
         } else if (name == "--advanced") {

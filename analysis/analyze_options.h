@@ -13,6 +13,7 @@ namespace velmora {
 struct AnalyzeOptions {
     AnalysisRequest Request;
     bool Json = false;
+    bool Csv = false;
     bool Bench = false;
     bool Help = false;
     bool SeedGiven = false;

@@ -1,11 +1,22 @@
 #include "analysis/sim_form.h"
 
+#include "analysis/analysis_export.h"
+#include "analysis/analysis_report.h"
+#include "analysis/grid_text.h"
 #include "analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
 #include "analysis/standard_error_text.h"
 #include "engine/game.h"
+#include "io/atomic_file.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolTip>
@@ -60,6 +71,65 @@ TSimForm::TSimForm(Game& game, Host& host, QWidget* parent)
 
     InitAnalysisGrid(grid_);
     PlaceControls();
+    BuildMenu();
+}
+
+void TSimForm::BuildMenu() {
+    menu_ = new QMenu(this);
+    menu_->setObjectName("ResultsMenu");
+    CopyTextItem = menu_->addAction("&Copy as Text", this, &TSimForm::CopyAsText);
+    CopyTextItem->setShortcut(QKeySequence::Copy);
+    menu_->addSeparator();
+    ExportCsvItem = menu_->addAction("Export &CSV...", this, &TSimForm::ExportCsv);
+    ExportJsonItem = menu_->addAction("Export &JSON...", this, &TSimForm::ExportJson);
+    // The keyboard reaches the menu as it does any context menu; the copy has its key.
+    auto* openMenu = new QAction(this);
+    openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(openMenu, &QAction::triggered, this,
+            [this] { menu_->popup(mapToGlobal(rect().center())); });
+    addAction(openMenu);
+    addAction(CopyTextItem);
+    AskSaveName = [this](const QString& caption, const QString& filter) {
+        return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    };
+}
+
+QMenu* TSimForm::ResultsMenu() {
+    return menu_;
+}
+
+void TSimForm::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->popup(event->globalPos());
+    event->accept();
+}
+
+QString TSimForm::ResultsAsText() const {
+    return QString::fromStdString(RenderAllFormats(game_));
+}
+
+void TSimForm::CopyAsText() {
+    QApplication::clipboard()->setText(ResultsAsText());
+}
+
+void TSimForm::ExportCsv() {
+    ExportFile("Export CSV", "CSV files (*.csv)",
+               AnalysisCsv(RequestOfGame(game_), ResultOfGame(game_)));
+}
+
+void TSimForm::ExportJson() {
+    ExportFile("Export JSON", "JSON files (*.json)",
+               AnalysisJson(RequestOfGame(game_), ResultOfGame(game_)));
+}
+
+void TSimForm::ExportFile(const QString& caption, const QString& filter, const std::string& text) {
+    // The text is taken before the dialog: the statistics of the moment the player
+    // chose the command, while the run goes on behind the dialog.
+    const QString name = AskSaveName(caption, filter);
+    if (name.isEmpty()) return;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    if (auto error = WriteFileAtomically(name.toStdString(), {bytes, text.size()}))
+        QMessageBox::warning(this, caption,
+                             name + " could not be written: " + QString::fromStdString(*error));
 }
 
 void TSimForm::RefreshAnalysis() {

@@ -8,11 +8,15 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "analysis/results_grid.h"
 #include "analysis/run_clock.h"
 #include "engine/host.h"
 
+class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace velmora {
@@ -44,9 +48,25 @@ class TSimForm : public QWidget, public ResultsDisplay {
     // Redraws actually made (for tests and the benchmark).
     int Redraws() const { return redraws_; }
 
+    // The context menu (right click, or Shift+F10 and the menu key): the statistics as
+    // aligned text on the clipboard, and as CSV or JSON files.
+    QMenu* ResultsMenu();
+    void CopyAsText();
+    void ExportCsv();
+    void ExportJson();
+    // The text "Copy as Text" puts on the clipboard: the three formats as the tool
+    // prints them.
+    QString ResultsAsText() const;
+    // Asks for the name of a file to write; empty when the player cancels. A file
+    // dialog unless replaced (the tests answer it).
+    std::function<QString(const QString& caption, const QString& filter)> AskSaveName;
+
     ResultsGridView* SimGrid;
     QLineEdit* Edit1;
     QPushButton* Button1;
+    QAction* CopyTextItem;
+    QAction* ExportCsvItem;
+    QAction* ExportJsonItem;
 
     // The tooltip of the grid cell under `pos` (window coordinates): the standard
     // error of the Advantage cells of the statistics format; otherwise empty.
@@ -56,11 +76,14 @@ class TSimForm : public QWidget, public ResultsDisplay {
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void Redrawn();
     void PlaceControls();
+    void BuildMenu();
+    void ExportFile(const QString& caption, const QString& filter, const std::string& text);
 
     Game& game_;
     Host& host_;
@@ -69,6 +92,7 @@ class TSimForm : public QWidget, public ResultsDisplay {
     int redraws_ = 0;
     double scale_ = 1;
     int left_ = 0;
+    QMenu* menu_ = nullptr;
 };
 
 }  // namespace velmora

@@ -43,6 +43,7 @@ void RunWorkerAnalysis(Game& g, int threads) {
     ResetOnExit reset{g, workers};
     ResetStatistics(g);
     const uint64_t runSeed = g.AnalysisSeed ? *g.AnalysisSeed : g.AnalysisRng.Next();
+    g.RunSeed = runSeed;
 
     AnalysisRequest request;
     uint64_t starts = 0;

@@ -110,6 +110,8 @@ struct Game {
     // worker threads); otherwise the run loop plays it on this thread. It returns
     // once StopRequested is set, having ended the run with the game reset.
     std::function<void(Game&)> AnalysisLoop;
+    // The seed of the analysis that runs or ran last in the window (for its exports).
+    uint64_t RunSeed = 0;
 
     // Run dispatch: a mode chosen while a run goes on waits here until that run
     // has returned, so runs never nest.

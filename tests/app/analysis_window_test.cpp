@@ -10,7 +10,13 @@
 #include "tests/ui/modal_answerer.h"
 #include "ui/file_ctrls.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -218,6 +224,78 @@ private slots:
                  qPrintable(advantage));
         QCOMPARE(hands, QString());
         QCOMPARE(oddsFormat, QString());
+    }
+
+    void TheExportsParseBackToTheNumbersShown() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.game().AnalysisSeed = 99;
+        std::array<Statistics, 5> shown{};
+        uint64_t blocks = 0;
+        QStringList menuItems;
+        QString clipboard, asText;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            for (QAction* a : results->ResultsMenu()->actions())
+                if (!a->isSeparator()) menuItems << a->text();
+            QStringList names = {app.Path("out.csv"), app.Path("out.json")};
+            results->AskSaveName = [&names](const QString&, const QString&) {
+                return names.takeFirst();
+            };
+            results->ExportCsvItem->trigger();
+            results->ExportJsonItem->trigger();
+            results->CopyTextItem->trigger();
+            clipboard = QApplication::clipboard()->text();
+            asText = results->ResultsAsText();
+            for (int s = 1; s <= 4; ++s) shown[size_t(s)] = app.game().StatsOf(s);
+            blocks = app.game().HourBlocks;
+            return true;
+        });
+        QCOMPARE(menuItems, QStringList({"&Copy as Text", "Export &CSV...", "Export &JSON..."}));
+        QCOMPARE(clipboard, asText);
+        QVERIFY(clipboard.startsWith(kStatisticsTitle));
+        QVERIFY(clipboard.contains(kOddsTitle) && clipboard.contains(kCountTitle));
+
+        QFile json(app.Path("out.json"));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+        QCOMPARE(root["seed"].toInteger(), 99);
+        QCOMPARE(uint64_t(root["HourBlocks"].toInteger()), blocks);
+        const QJsonArray strategies = root["strategies"].toArray();
+        QCOMPARE(strategies.size(), 4);
+
+        QFile csv(app.Path("out.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        const QStringList head = lines[0].split(',');
+        for (int s = 1; s <= 4; ++s) {
+            const Statistics& st = shown[size_t(s)];
+            const QJsonObject j = strategies[s - 1].toObject();
+            QCOMPARE(j["HandsPlayed"].toInteger(), st.HandsPlayed);
+            QCOMPARE(j["TotalNet"].toDouble(), st.TotalNet);
+            QCOMPARE(j["TotalStaked"].toDouble(), st.TotalStaked);
+            QCOMPARE(j["BlockMoments"].toObject()["NetSquares"].toInteger(), st.Blocks.NetSquares);
+            QCOMPARE(j["AdvantageStandardErrorPercent"].toDouble(),
+                     100 * st.Blocks.AdvantageStandardError());
+            for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c)
+                QCOMPARE(j["ResultByCount"].toArray()[int(CountSlot(c))].toDouble(),
+                         st.ResultAt(c));
+
+            const QStringList row = lines[s].split(',');
+            QCOMPARE(row.size(), head.size());
+            auto field = [&](const QString& name) { return row[head.indexOf(name)]; };
+            QCOMPARE(field("HandsPlayed").toLongLong(), st.HandsPlayed);
+            QCOMPARE(field("TotalNet").toDouble(), st.TotalNet);
+            QCOMPARE(field("Hours").toULongLong(), blocks);
+            QCOMPARE(field("Seed"), QString("99"));
+            QCOMPARE(field("HoursAtMultiple_minus_3").toLongLong(), st.HourAt(-3));
+            QCOMPARE(field("StakedAtCount_4").toDouble(), st.StakeAt(4));
+            QCOMPARE(field("AdvantageStandardErrorPercent").toDouble(),
+                     100 * st.Blocks.AdvantageStandardError());
+        }
     }
 
     void AClickOnTheHintLineAlsoCyclesTheFormats() {
