@@ -18,6 +18,8 @@ struct AnalyzeOptions {
     bool Help = false;
     bool SeedGiven = false;
     bool Advanced = false;
+    bool Merge = false;
+    std::vector<std::string> MergeFiles;  // --merge A.json B.json ...
     std::string OptionsFile;  // --options FILE: rules and strategy from an options file
 };
 
