@@ -13,11 +13,17 @@
 #include "engine/shoe.h"
 #include "io/options_file.h"
 #include "io/saved_game_file.h"
+#include "table/player.h"
 #include "ui/application_title.h"
 #include "ui/dialog_service.h"
 #include "ui/file_ctrls.h"
 #include "ui/qt_host.h"
+#include "ui/settings/prefer_form.h"
+#include "ui/settings/rules_form.h"
+#include "ui/settings/strategy_form.h"
 #include "ui/speed_measurement.h"
+#include "ui/table/qt_animator.h"
+#include "ui/table/table_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,6 +70,7 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     game_ = std::make_unique<Game>(*host_);
     // The analysis plays on every core; this thread merges, shows and answers the player.
     game_->AnalysisLoop = [](Game& g) { RunWorkerAnalysis(g, AnalysisThreads()); };
+    settings_ = std::make_unique<SettingsCommand>(*game_, static_cast<SettingsWindows&>(*this));
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
@@ -92,13 +99,26 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    // The results window refers to the game: it goes first.
+    // The child windows refer to the game: they go first.
     delete results_;
+    delete table_;
+    for (const QPointer<TableWindow>& table : retiredTables_) delete table;
+    delete rules_;
+    delete strategy_;
+    delete prefer_;
 }
 
 TSimForm* TMainForm::ResultsWindow() const { return results_; }
 
+TableWindow* TMainForm::TableWindowShown() const { return table_; }
+
 THelpWindow* TMainForm::HelpWindow() const { return help_; }
+
+TRulesForm* TMainForm::RulesWindow() const { return rules_; }
+
+TStrategyForm* TMainForm::StrategyWindow() const { return strategy_; }
+
+TPreferForm* TMainForm::PreferencesWindow() const { return prefer_; }
 
 QAction* TMainForm::PlayCommandAction(PlayCommand command) {
     switch (command) {
@@ -136,19 +156,21 @@ void TMainForm::BuildMenus() {
                                              [this] { RunMode(Mode::Analysis); });
 
     OptionsMenu = bar->addMenu("&Options");
-    CasinoRulesItem = OptionsMenu->addAction("&Casion Rules");
-    PlayingStrategyItem = OptionsMenu->addAction("&Playing Strategy");
-    OtherPreferencesItem = OptionsMenu->addAction("&Other Preferences");
+    CasinoRulesItem =
+        OptionsMenu->addAction("&Casion Rules", this, &TMainForm::CasinoRulesClick);
+    PlayingStrategyItem =
+        OptionsMenu->addAction("&Playing Strategy", this, &TMainForm::PlayingStrategyClick);
+    OtherPreferencesItem =
+        OptionsMenu->addAction("&Other Preferences", this, &TMainForm::OtherPreferencesClick);
 
     HelpMenu = bar->addMenu("Hel&p");
     TopicsItem = HelpMenu->addAction("&Topics", this, &TMainForm::TopicsClick);
     TopicsItem->setShortcut(QKeySequence("F1"));
     AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
 
-    // The modes that play on the table, and the settings windows, need the table and
-    // settings windows, which this build does not have yet.
-    for (QAction* later : {NormalPlayItem, PracticeDeckItem, ComputerSimulatedPlayItem,
-                           CasinoRulesItem, PlayingStrategyItem, OtherPreferencesItem})
+    // The modes the player bets in need the betting gestures on the table, which this
+    // build does not have yet.
+    for (QAction* later : {NormalPlayItem, PracticeDeckItem})
         later->setEnabled(false);
 
     // A click on one of these top menus leaves an open settings window.
@@ -293,14 +315,55 @@ void TMainForm::RunMode(Mode mode) {
     ChooseMode(*game_, mode);
 }
 
-void TMainForm::CloseSettingsWindows() {
+void TMainForm::CasinoRulesClick() { OpenSettingsWindow(SettingsWindow::Rules); }
+
+void TMainForm::PlayingStrategyClick() { OpenSettingsWindow(SettingsWindow::Strategy); }
+
+void TMainForm::OtherPreferencesClick() { OpenSettingsWindow(SettingsWindow::Preferences); }
+
+void TMainForm::OpenSettingsWindow(SettingsWindow which) {
+    WaitScope wait(*this);
+    settings_->Open(which);
+}
+
+void TMainForm::CloseSettingsWindows() { settings_->CloseSettingsWindows(); }
+
+void TMainForm::CreateSettingsWindow(SettingsWindow which) {
     Game& g = *game_;
-    g.ChildWindowClosed = true;
-    // The strategy editor, the casino-rules and the preferences windows close here
-    // once they exist; their open flags stay false until then.
-    if (g.SaveOptionsRequest) {
-        g.SaveOptionsRequest = false;
-        SaveOptions(g, kOptionsFileName);
+    SettingsChildWindow* window = nullptr;
+    switch (which) {
+        case SettingsWindow::Rules:
+            rules_ = new TRulesForm(g, client_);
+            rules_->Editor().InitRulesWindow();
+            window = rules_;
+            break;
+        case SettingsWindow::Strategy:
+            strategy_ = new TStrategyForm(g, client_);
+            strategy_->Editor().InitStrategyWindow();
+            window = strategy_;
+            break;
+        case SettingsWindow::Preferences:
+            prefer_ = new TPreferForm(g, client_);
+            prefer_->Editor().InitPrefsWindow();
+            window = prefer_;
+            break;
+    }
+    // Over whatever else the client area shows, until it is closed.
+    window->show();
+    window->raise();
+    window->setFocus();
+}
+
+void TMainForm::DestroySettingsWindow(SettingsWindow which) {
+    // Never called from a handler of the window itself: the exit buttons only ask
+    // the waiting command to go on, and the menus belong to this window.
+    switch (which) {
+        case SettingsWindow::Rules: delete rules_; break;
+        case SettingsWindow::Strategy:
+            if (strategy_) strategy_->Editor().StoreStrategyRow();
+            delete strategy_;
+            break;
+        case SettingsWindow::Preferences: delete prefer_; break;
     }
 }
 
@@ -340,9 +403,40 @@ void TMainForm::HidePlayCommands() {
 
 void TMainForm::RepaintMain() { update(); }
 
-TableDisplay* TMainForm::OpenTable() { return nullptr; }
+TableDisplay* TMainForm::OpenTable() {
+    if (!table_) {
+        table_ = new TableWindow(*game_, client_);
+        table_->Animator().SetAfterWait([host = host_.get()] { host->LookAtClockNext(); });
+        clientLayout_->addWidget(table_);
+        // Like the results window, the table fills the frame and its caption joins
+        // the frame's.
+        setWindowTitle(QString(kApplicationTitle) + " - [" + table_->windowTitle() + "]");
+        table_->show();
+    }
+    UpdateIdleHint();
+    return &table_->Player();
+}
 
-void TMainForm::CloseTable() {}
+void TMainForm::CloseTable() {
+    if (!table_) return;
+    // The engine may be returning through a call of this table (a reset chosen during
+    // a deal): its motions end at once, and the window goes once nothing of it can be
+    // on the stack any more.
+    table_->Player().Close();
+    table_->hide();
+    clientLayout_->removeWidget(table_);
+    retiredTables_.push_back(table_);
+    table_ = nullptr;
+    UpdateIdleHint();
+    setWindowTitle(kApplicationTitle);
+    if (waits_ == 0) DeleteRetiredTables();
+}
+
+void TMainForm::DeleteRetiredTables() {
+    for (const QPointer<TableWindow>& table : retiredTables_)
+        if (table) table->deleteLater();
+    retiredTables_.clear();
+}
 
 ResultsDisplay* TMainForm::OpenResults() {
     if (!results_) {
@@ -369,8 +463,8 @@ void TMainForm::CloseResults() {
 }
 
 void TMainForm::UpdateIdleHint() {
-    // The table window, once this build has one, takes the hint's place as well.
-    IdleHint->setVisible(!results_);
+    // The results and table windows each take the hint's place.
+    IdleHint->setVisible(!results_ && !table_);
 }
 
 void TMainForm::ShowBettingIntro() {
@@ -407,9 +501,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         closeConfirmed_ = true;
     }
     // A run (or a dialog) is still on the stack below this event: let it see
-    // StopRequested and return; the window closes when the last of them has.
+    // StopRequested and return; the window closes when the last of them has. The
+    // table's motions end at once, so the round in play unwinds without a wait.
     if (waits_ > 0) {
         quitPending_ = true;
+        if (table_) table_->Player().Close();
         EndWaits();
         event->ignore();
         return;
@@ -426,6 +522,7 @@ void TMainForm::EndWaits() {
 
 void TMainForm::LeaveWait() {
     --waits_;
+    if (waits_ == 0) DeleteRetiredTables();
     if (waits_ == 0 && quitPending_)
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

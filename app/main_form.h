@@ -1,6 +1,6 @@
 #pragma once
 // The main window "Velmora 32": a green client area that holds the child windows
-// (results now, the table and the settings windows later), the menu bar with its
+// (the results, the settings windows and later the table), the menu bar with its
 // commands and the play commands that the engine shows and hides, the start-up and the
 // exit questions. It owns the game and the host the engine talks through.
 
@@ -8,8 +8,10 @@
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 #include "engine/game.h"
+#include "settings/settings_command.h"
 #include "ui/host_windows.h"
 
 class QAction;
@@ -24,9 +26,13 @@ class DialogService;
 class QtHost;
 class TFileCtrls;
 class THelpWindow;
+class TPreferForm;
+class TRulesForm;
 class TSimForm;
+class TStrategyForm;
+class TableWindow;
 
-class TMainForm : public QMainWindow, public HostWindows {
+class TMainForm : public QMainWindow, public HostWindows, private SettingsWindows {
     Q_OBJECT
 
 public:
@@ -37,7 +43,12 @@ public:
     QtHost& Host() { return *host_; }
     TFileCtrls& Picker() { return *picker_; }
     TSimForm* ResultsWindow() const;
+    TableWindow* TableWindowShown() const;
     THelpWindow* HelpWindow() const;
+    // The settings windows while they are open; null otherwise.
+    TRulesForm* RulesWindow() const;
+    TStrategyForm* StrategyWindow() const;
+    TPreferForm* PreferencesWindow() const;
     bool StartupFinished() const { return startMarker_; }
 
     // The first activation's work: options, hands, statistics, shoe, the speed
@@ -56,6 +67,10 @@ public:
     void LoadFileClick();
     void ExitClick();
     void RunMode(Mode mode);
+    void CasinoRulesClick();
+    void PlayingStrategyClick();
+    void OtherPreferencesClick();
+    // Closes an open settings window; also the handler of the File, Run and Options menus.
     void CloseSettingsWindows();
     void TopicsClick();
     void AboutClick();
@@ -128,20 +143,33 @@ private:
     void BuildMenus();
     void UpdateIdleHint();
     QAction* PlayCommandAction(PlayCommand command);
+    void OpenSettingsWindow(SettingsWindow which);
+    // SettingsWindows.
+    void CreateSettingsWindow(SettingsWindow which) override;
+    void DestroySettingsWindow(SettingsWindow which) override;
     // The close query: false when the player chose to stay.
     bool ConfirmClose();
     // Ends the program's own waits so that the handlers on the stack return.
     void EndWaits();
     void LeaveWait();
+    // Closed table windows whose rules object may still be on the stack below (a run
+    // returning through a table call) are deleted once every wait has returned.
+    void DeleteRetiredTables();
 
     DialogService& dialogs_;
     std::unique_ptr<TFileCtrls> picker_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Game> game_;
+    std::unique_ptr<SettingsCommand> settings_;
     QWidget* client_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;
     QPointer<TSimForm> results_;
+    QPointer<TableWindow> table_;
+    std::vector<QPointer<TableWindow>> retiredTables_;
     QPointer<THelpWindow> help_;
+    QPointer<TRulesForm> rules_;
+    QPointer<TStrategyForm> strategy_;
+    QPointer<TPreferForm> prefer_;
     bool startMarker_ = false;  // the start-up has run ("RUNNING")
     bool closeConfirmed_ = false;
     bool quitPending_ = false;

@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
+    kdegames-card-data-kf5 zlib1g-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick xdotool
 )
 
 missing=()

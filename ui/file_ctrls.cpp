@@ -116,6 +116,11 @@ void TFileCtrls::Button2Click() {
     emit finished(QDialog::Rejected);
 }
 
+void TFileCtrls::accept() {
+    // QDialog's own accept would hide the picker while PickFileName goes on waiting.
+    if (picking_) Button1Click();
+}
+
 void TFileCtrls::reject() {
     if (picking_) Button2Click();
 }

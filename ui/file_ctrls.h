@@ -51,9 +51,11 @@ public:
     void Button1Click();
     void Button2Click();
 
+    void accept() override;  // any other way of accepting the dialog acts as OK
+    void reject() override;  // Escape and the window's close act as Cancel
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void reject() override;  // Escape and the window's close act as Cancel
 
 private:
     void FileListBox1Change();

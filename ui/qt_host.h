@@ -32,6 +32,11 @@ public:
     // One Qt event-loop pass now, whatever the time: for the program's own waits and
     // the speed measurement.
     void ProcessEventsNow() override;
+    // The next ProcessEvents looks at the clock at once instead of after its count of
+    // calls: the table's motions call for this when they end, so the input they held
+    // back is handled at the engine's next event pass (after the dealt card), not
+    // rounds later.
+    void LookAtClockNext() { callsSinceCheck_ = kCallsPerClockCheck - 1; }
     // The time of day. Reading the wall clock (with its time-zone conversion) costs
     // microseconds, far more than the 100 rounds between two reads in an analysis, so
     // the time is counted on from one wall-clock reading a second by a steady clock.

@@ -24,8 +24,11 @@ constexpr uint16_t kFastestSpeed = 1000;
 uint16_t ClampComputerSpeed(double calibration);
 
 // Repeats until both clock readings fall within one second, the second one later by
-// at least a millisecond. A clock that never gets there (a broken one) ends the
-// repetition after `maxAttempts` with the slowest setting.
-SpeedMeasurement MeasureSpeed(Host& host, int maxAttempts = 1000000);
+// at least a millisecond, for at most `maxAttempts` (then the last attempt's time is
+// taken across the seconds). Whole event passes take real time: on a machine busy
+// enough that they take a second or more, the readings can never share a second, so
+// such an attempt is taken at once, across the seconds. A clock that never moves (a
+// broken one) gives the slowest setting.
+SpeedMeasurement MeasureSpeed(Host& host, int maxAttempts = 20);
 
 }  // namespace velmora

@@ -119,18 +119,6 @@ TEST(AnalysisRunner, TheSingleStrategyViewStakesAndBooksStrategyFourAlone) {
         std::string::npos);
 }
 
-TEST(AnalysisRunner, WithoutTheSingleViewTheTextShowsTheThreeFormats) {
-    const AnalysisRequest q = Request(1000, 1, 2);
-    const std::string text = ResultsText(q, RunAnalysis(q));
-    size_t at = 0;
-    for (const char* caption : {"STATISTICS, By Betting Strategy\n", "\nODDS OF WINNING",
-                                "\nPLAYER ADVANTAGE BY CARD COUNT"}) {
-        at = text.find(caption, at);
-        EXPECT_NE(at, std::string::npos) << caption;
-    }
-    EXPECT_NE(text.find("Basic Strategy"), std::string::npos);
-}
-
 TEST(AnalysisJson, CountsPastTwoToTheThirtyOneArePrintedWhole) {
     AnalysisResult r;
     r.HourBlocks = 6'000'000'000;

@@ -55,4 +55,23 @@ void AppFixture::RunAnalysis(const std::function<bool()>& during, int timeoutMs,
     watcher.stop();
 }
 
+void AppFixture::RunSimulation(const std::function<bool()>& during, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    QTimer watcher;
+    bool finished = false;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (finished) return;
+        if (clock.elapsed() > timeoutMs) {
+            finished = true;
+            GameReset(game());
+        } else {
+            finished = during();
+        }
+    });
+    watcher.start(2);
+    form->ComputerSimulatedPlayItem->trigger();
+    watcher.stop();
+}
+
 }  // namespace velmora::testing

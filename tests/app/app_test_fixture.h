@@ -34,6 +34,10 @@ public:
     // the box itself passes answerIntro = false.
     void RunAnalysis(const std::function<bool()>& during, int timeoutMs = 60000,
                      bool answerIntro = true);
+    // Starts Computer Simulated Play from the Run menu; `during` runs every few
+    // milliseconds (also inside the table's motions) until it returns true; a run
+    // still going after `timeoutMs` is reset. Returns when the run has ended.
+    void RunSimulation(const std::function<bool()>& during, int timeoutMs = 60000);
 
 private:
     QTemporaryDir folder_;

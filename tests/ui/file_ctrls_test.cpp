@@ -89,6 +89,10 @@ private slots:
 
         QTimer::singleShot(0, [&] { QTest::keyClick(&picker, Qt::Key_Escape); });
         QVERIFY(!picker.PickFileName("X.VLM").has_value());
+
+        // Accepting the dialog by any other way is OK, never a wait without end.
+        QTimer::singleShot(0, [&] { picker.accept(); });
+        QCOMPARE(picker.PickFileName("X.VLM").value_or("none"), std::string("X.VLM"));
     }
 
     void EnterInTheNameFieldAppliesItToTheListAndNeverAccepts() {

@@ -91,6 +91,24 @@ private slots:
         QVERIFY(m.ComputerSpeed >= kFastestSpeed && m.ComputerSpeed <= kSlowestSpeed);
     }
 
+    // The table's motions end rarely next to the analysis's rounds: the engine's next
+    // call then hands events on at once, not after its usual count of calls.
+    void AfterAMotionTheNextCallHandsEventsOn() {
+        ScriptedDialogs dialogs;
+        NoWindows windows;
+        TFileCtrls picker(dialogs);
+        QtHost host(dialogs, windows, picker);
+        QTest::qWait(2 * QtHost::kEventIntervalMs);
+
+        host.ProcessEvents();
+        QCOMPARE(host.EventPasses(), 0LL);  // one call in 64 looks at the clock
+        host.LookAtClockNext();
+        host.ProcessEvents();
+        QCOMPARE(host.EventPasses(), 1LL);
+        host.ProcessEvents();
+        QCOMPARE(host.EventPasses(), 1LL);
+    }
+
     void AWaitForThePlayerSleepsUntilInputComes() {
         ScriptedDialogs dialogs;
         NoWindows windows;

@@ -22,7 +22,7 @@ public:
     TimeOfDay Now() override {
         ++readings;
         const long long ms = nowUs / 1000;
-        return TimeOfDay{int(ms / 3600000), int(ms / 60000 % 60), int(ms / 1000 % 60),
+        return TimeOfDay{int(ms / 3600000 % 24), int(ms / 60000 % 60), int(ms / 1000 % 60),
                          int(ms % 1000)};
     }
 };
@@ -96,6 +96,23 @@ private slots:
         QCOMPARE(host.skipped, 0);
         QCOMPARE(host.readings, 2);
         QCOMPARE(int(m.ComputerSpeed), 10000);
+    }
+
+    void PassesOfASecondOrMoreAreMeasuredAcrossTheSeconds() {
+        // A busy machine: the passes take more than a second, so no attempt can end in
+        // the second it began; the start-up must still end, with the time they took.
+        ClockedHost host;
+        host.nowUs = kNoon;
+        host.usPerPass = 1400 * 1000 / kMeasuredPasses;
+        const SpeedMeasurement m = MeasureSpeed(host, 3);
+        QCOMPARE(host.readings, 2);
+        QCOMPARE(m.DelayCalibration, 2500.0);
+        QCOMPARE(int(m.ComputerSpeed), 2500);
+        // Also across midnight.
+        ClockedHost late;
+        late.nowUs = 24LL * 3600 * 1000 * 1000 - 700 * 1000;  // 23:59:59.300
+        late.usPerPass = 1400 * 1000 / kMeasuredPasses;
+        QCOMPARE(int(MeasureSpeed(late, 1).ComputerSpeed), 2500);
     }
 
     void AClockThatNeverMovesEndsAtTheSlowestSetting() {

@@ -1,0 +1,69 @@
+#pragma once
+// The "PLAYING STRATEGY" window: 35 hand-class buttons in four columns (split,
+// double down, hit, surrender), the dealer's up cards with NEVER and ALWAYS as
+// check boxes, the exit button and the two presets. The window only holds and
+// lays out the controls; each control's change runs its StrategyEditor handler,
+// whether the player or the editor made it.
+
+#include <array>
+#include <string_view>
+
+#include "settings/strategy_editor.h"
+#include "ui/settings/settings_child_window.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+struct Game;
+
+class TStrategyForm : public SettingsChildWindow, private StrategyEditor::Controls {
+    Q_OBJECT
+
+public:
+    static constexpr int kHandClasses = 35;
+
+    TStrategyForm(Game& game, QWidget* parent);
+
+    StrategyEditor& Editor() { return editor_; }
+
+    // CheckBox1 (NEVER), CheckBox2..CheckBox11 (up cards 2..11), CheckBox12 (ALWAYS).
+    QCheckBox* CheckBox(int box) const { return checkBoxes_[static_cast<size_t>(box)]; }
+    // The hand-class button of a row code; null for a row no button shows.
+    QRadioButton* HandClassButton(int code) const;
+
+    QFrame* Panel1;
+    QGroupBox* RadioGroup1;  // "SELECT WHEN TO:"
+    QLabel* Edit1;           // "SPLIT"
+    QLabel* Edit2;           // "DOUBLE DOWN"
+    QLabel* Edit3;           // "HIT"
+    QLabel* Edit4;           // "SURRENDER"
+    QGroupBox* GroupBox1;    // "DEALER'S UP CARD: "
+    QPushButton* SaveButton;
+    QPushButton* ResetButton;
+    QPushButton* AdvancedButton;
+
+private:
+    // StrategyEditor::Controls.
+    bool Ticked(int box) const override;
+    void SetTicked(int box, bool ticked) override;
+    void SelectRow(int code) override;
+    void SetExitCaption(std::string_view caption) override;
+
+    void BuildHandClasses();
+    void BuildUpCards();
+    void Connect();
+
+    StrategyEditor editor_;
+    QButtonGroup* handClassGroup_;
+    std::array<QRadioButton*, kHandClasses> handClasses_{};
+    std::array<int, kHandClasses> rowCodes_{};
+    std::array<QCheckBox*, StrategyEditor::kAlwaysBox + 1> checkBoxes_{};  // [1..12]
+};
+
+}  // namespace velmora
