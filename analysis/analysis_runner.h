@@ -29,6 +29,10 @@ struct AnalysisRequest {
     // added up are the whole run's.
     uint64_t ShardIndex = 0;
     uint64_t ShardCount = 1;
+    // Blocks of 100 rounds per chunk; 0 lets ChunkBlocks choose from the run's length.
+    // Part of what a seed means: the same seed in chunks of another size plays other
+    // cards. Smaller chunks show a window's first figures sooner (the tests use them).
+    uint64_t ChunkBlocks = 0;
 };
 
 struct AnalysisResult {

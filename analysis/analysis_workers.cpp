@@ -153,10 +153,10 @@ AnalysisWorkers::AnalysisWorkers(const AnalysisRequest& r) : request_(r), start_
     if (request_.ShardCount < 1) request_.ShardCount = 1;
     if (r.Rounds > 0) {
         totalBlocks_ = (r.Rounds + kRoundsPerBlock - 1) / kRoundsPerBlock;
-        chunkBlocks_ = ChunkBlocks(totalBlocks_);
+        chunkBlocks_ = r.ChunkBlocks > 0 ? r.ChunkBlocks : ChunkBlocks(totalBlocks_);
         chunks_ = (totalBlocks_ + chunkBlocks_ - 1) / chunkBlocks_;
     } else if (r.Seconds <= 0) {
-        chunkBlocks_ = ChunkBlocks(0);
+        chunkBlocks_ = r.ChunkBlocks > 0 ? r.ChunkBlocks : ChunkBlocks(0);
     }
     const int threads = std::max(1, r.Threads);
     for (int t = 0; t < threads; ++t) workers_.push_back(std::make_unique<Worker>(*this));

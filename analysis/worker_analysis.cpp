@@ -38,7 +38,7 @@ struct ResetOnExit {
 
 }  // namespace
 
-void RunWorkerAnalysis(Game& g, int threads) {
+void RunWorkerAnalysis(Game& g, int threads, uint64_t chunkBlocks) {
     std::unique_ptr<AnalysisWorkers> workers;
     ResetOnExit reset{g, workers};
     ResetStatistics(g);
@@ -54,6 +54,7 @@ void RunWorkerAnalysis(Game& g, int threads) {
         request.Rules = g.Options;
         request.Strategy = g.Strategy;
         request.Threads = threads;
+        request.ChunkBlocks = chunkBlocks;
         // A restart plays new cards: its chunks must not repeat the ones already played.
         request.Seed = starts == 0 ? runSeed : ChunkSeed(~runSeed, starts);
         ++starts;

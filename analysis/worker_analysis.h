@@ -18,6 +18,7 @@ namespace velmora {
 // Plays the analysis on `threads` workers until StopRequested, then ends the run with
 // the game reset. The run's seed is game.AnalysisSeed when set, else drawn from the
 // analysis generator the mode command has seeded.
-void RunWorkerAnalysis(Game& game, int threads);
+// The chunks have `chunkBlocks` blocks of 100 rounds, or the runner's own size with 0.
+void RunWorkerAnalysis(Game& game, int threads, uint64_t chunkBlocks = 0);
 
 }  // namespace velmora

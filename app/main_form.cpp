@@ -69,7 +69,9 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     host_ = std::make_unique<QtHost>(dialogs_, *this, *picker_);
     game_ = std::make_unique<Game>(*host_);
     // The analysis plays on every core; this thread merges, shows and answers the player.
-    game_->AnalysisLoop = [](Game& g) { RunWorkerAnalysis(g, AnalysisThreads()); };
+    game_->AnalysisLoop = [this](Game& g) {
+        RunWorkerAnalysis(g, AnalysisThreads(), analysisChunkBlocks_);
+    };
     settings_ = std::make_unique<SettingsCommand>(*game_, static_cast<SettingsWindows&>(*this));
 
     client_ = new QWidget(this);

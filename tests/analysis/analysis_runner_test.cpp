@@ -30,13 +30,20 @@ TEST(AnalysisRunner, TheSameSeedThreadsAndRoundsGiveTheSameResults) {
 }
 
 TEST(AnalysisRunner, ResultsDoNotDependOnTheNumberOfThreads) {
-    // 450,000 rounds are three chunks; however they fall to the threads, the sums
-    // are taken in chunk order.
-    ASSERT_EQ(ChunkBlocks(4500), 2000u);
-    const AnalysisResult one = RunAnalysis(Request(450000, 1, 5));
-    const AnalysisResult three = RunAnalysis(Request(450000, 3, 5));
-    EXPECT_EQ(one.HourBlocks, 4500u);
+    // 4,500 rounds in chunks of 20 blocks are three chunks, the last one shorter;
+    // however they fall to the threads, the sums are taken in chunk order.
+    AnalysisRequest q = Request(4500, 1, 5);
+    q.ChunkBlocks = 20;
+    const AnalysisResult one = RunAnalysis(q);
+    q.Threads = 3;
+    const AnalysisResult three = RunAnalysis(q);
+    EXPECT_EQ(one.HourBlocks, 45u);
     EXPECT_EQ(StatisticsSignature(one), StatisticsSignature(three));
+    // The chunks' size is part of what the seed plays: one chunk is other cards.
+    q.ChunkBlocks = 0;
+    EXPECT_NE(StatisticsSignature(RunAnalysis(q)), StatisticsSignature(one));
+    // Left to the runner, a run of 4,500 blocks is three chunks as well.
+    EXPECT_EQ(ChunkBlocks(4500), 2000u);
 }
 
 TEST(AnalysisRunner, RoundsAreRoundedUpToWholeBlocksAndChunksStayFew) {

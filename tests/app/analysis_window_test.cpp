@@ -137,7 +137,7 @@ private slots:
         uint64_t blocks = 0;
         OptionsRecord rules;
         app.RunAnalysis([&] {
-            if (!app.form->ResultsWindow() || Blocks(app.game()) < 4000) return false;
+            if (!app.form->ResultsWindow() || Blocks(app.game()) < 30 * kTestChunkBlocks) return false;
             for (int s = 1; s <= 4; ++s) shown[size_t(s)] = app.game().StatsOf(s);
             blocks = app.game().HourBlocks;
             rules = app.game().Options;
@@ -149,6 +149,7 @@ private slots:
         tool.Seed = 4242;
         tool.Rounds = blocks * 100;
         tool.Threads = 1;
+        tool.ChunkBlocks = kTestChunkBlocks;
         const AnalysisResult whole = RunAnalysis(tool);
         QCOMPARE(whole.HourBlocks, blocks);
         for (int s = 1; s <= 4; ++s) QVERIFY2(whole.Stats[size_t(s)] == shown[size_t(s)], "differ");
