@@ -29,6 +29,8 @@ std::string AnalysisCsv(const AnalysisRequest& q, const AnalysisResult& r) {
         out << ',' << CountColumn("NetAtCount", c);
     for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c)
         out << ',' << CountColumn("StakedAtCount", c);
+    for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c)
+        out << ',' << CountColumn("HandsAtCount", c);
     out << "\r\n";
     const OptionsRecord& o = q.Rules;
     for (int i = o.SingleStrategyView ? 4 : 1; i <= 4; ++i) {
@@ -46,6 +48,7 @@ std::string AnalysisCsv(const AnalysisRequest& q, const AnalysisResult& r) {
         for (int k = -9; k <= 9; ++k) out << ',' << s.HourAt(k);
         for (double v : s.ResultByCount) out << ',' << v;
         for (double v : s.StakeByCount) out << ',' << v;
+        for (int64_t v : s.HandsByCount) out << ',' << v;
         out << "\r\n";
     }
     return out.str();

@@ -51,6 +51,7 @@ uint64_t StatisticsSignature(const AnalysisResult& r) {
         for (double v : s.ResultByCount) h.Add(v);
         for (double v : s.StakeByCount) h.Add(v);
         for (int64_t v : s.HourHistogram) h.Add(v);
+        for (int64_t v : s.HandsByCount) h.Add(v);
         for (double v :
              {s.HourNet, s.TotalNet, s.TotalStaked, s.BankrollSwing, s.Wins, s.LossUnits})
             h.Add(v);
@@ -126,6 +127,8 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
         JsonArray(out, s.ResultByCount);
         out << ",\n     \"StakeByCount\": ";
         JsonArray(out, s.StakeByCount);
+        out << ",\n     \"HandsByCount\": ";
+        JsonArray(out, s.HandsByCount);
         out << "}" << (i < 4 ? "," : "") << "\n";
     }
     out << "  ]\n}\n";

@@ -118,6 +118,7 @@ std::optional<ShardFile> ReadShardJson(const std::string& text, std::string& err
         r.List(entry, "HourHistogram", s.HourHistogram);
         r.List(entry, "ResultByCount", s.ResultByCount);
         r.List(entry, "StakeByCount", s.StakeByCount);
+        r.List(entry, "HandsByCount", s.HandsByCount);
         const JsonValue* m = entry.Find("BlockMoments");
         if (!m) {
             r.Missing("BlockMoments");

@@ -170,7 +170,9 @@ void PlaceStakes(Game& g, int h) {
         stats.TotalStaked += s;
         stats.HourStaked += s;
         stats.HandsPlayed += 1;
-        stats.StakeAt(CountFor(g, i)) += s;
+        const int count = CountFor(g, i);
+        stats.StakeAt(count) += s;
+        stats.HandsAt(count) += 1;
     }
 }
 

@@ -10,6 +10,7 @@ void Statistics::Add(const Statistics& o) {
         ResultByCount[i] += o.ResultByCount[i];
         StakeByCount[i] += o.StakeByCount[i];
         HourHistogram[i] += o.HourHistogram[i];
+        HandsByCount[i] += o.HandsByCount[i];
     }
     HourNet += o.HourNet;
     TotalNet += o.TotalNet;

@@ -46,6 +46,10 @@ struct Statistics {
     std::array<double, kCountSlots> ResultByCount{};  // net won by count index
     std::array<double, kCountSlots> StakeByCount{};   // money staked by count index
     std::array<int64_t, kCountSlots> HourHistogram{};  // 100-round blocks by result; -9..9 used
+    // Hands played by count index (as HandsPlayed, split hands included; not booked in
+    // the single-strategy view). In memory only, as the block sums: how often each count
+    // comes up, which the charts show beside the advantage there.
+    std::array<int64_t, kCountSlots> HandsByCount{};
     double HourNet = 0;        // net of the current block of 100 rounds
     double TotalNet = 0;       // net of all finished blocks
     double TotalStaked = 0;    // every stake, doubles included
@@ -64,9 +68,11 @@ struct Statistics {
     double& ResultAt(int c) { return ResultByCount[CountSlot(c)]; }
     double& StakeAt(int c) { return StakeByCount[CountSlot(c)]; }
     int64_t& HourAt(int k) { return HourHistogram[CountSlot(k)]; }
+    int64_t& HandsAt(int c) { return HandsByCount[CountSlot(c)]; }
     double ResultAt(int c) const { return ResultByCount[CountSlot(c)]; }
     double StakeAt(int c) const { return StakeByCount[CountSlot(c)]; }
     int64_t HourAt(int k) const { return HourHistogram[CountSlot(k)]; }
+    int64_t HandsAt(int c) const { return HandsByCount[CountSlot(c)]; }
 
     // Sums another game's statistics into this one (the analysis runs one game per
     // thread). The bankroll swing is per game and is summed only for completeness.

@@ -82,6 +82,15 @@ TEST(AnalysisRunner, TheStrategiesShareTheCards) {
     for (int k = -9; k <= 9; ++k)
         if (k == 0 || k == 1 || k == -1) hours += basic.HourAt(k);
     EXPECT_EQ(hours, static_cast<int32_t>(r.HourBlocks));
+    // Each hand is booked at the count its strategy bets by.
+    for (int s = 1; s <= 4; ++s) {
+        int64_t byCount = 0;
+        for (int64_t n : r.Stats[size_t(s)].HandsByCount) byCount += n;
+        EXPECT_EQ(byCount, r.Stats[size_t(s)].HandsPlayed) << s;
+    }
+    // The ZOK Max Strategy sits out the negative counts.
+    for (int c = kMinCountIndex; c < 0; ++c) EXPECT_EQ(r.Stats[4].HandsAt(c), 0) << c;
+    EXPECT_GT(basic.HandsAt(-3), 0);
 }
 
 TEST(AnalysisRunner, TheSingleStrategyViewStakesAndBooksStrategyFourAlone) {
@@ -102,6 +111,7 @@ TEST(AnalysisRunner, TheSingleStrategyViewStakesAndBooksStrategyFourAlone) {
     for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c) {
         EXPECT_EQ(max.StakeAt(c), 0) << c;
         EXPECT_EQ(max.HourAt(c), 0) << c;
+        EXPECT_EQ(max.HandsAt(c), 0) << c;
         if (c < 0) {
             EXPECT_EQ(max.ResultAt(c), 0) << c;
         }
