@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_export.h"
 #include "analysis/analysis_report.h"
+#include "analysis/charts_window.h"
 #include "analysis/grid_text.h"
 #include "analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
@@ -77,6 +78,8 @@ TSimForm::TSimForm(Game& game, Host& host, QWidget* parent)
 void TSimForm::BuildMenu() {
     menu_ = new QMenu(this);
     menu_->setObjectName("ResultsMenu");
+    ChartsItem = menu_->addAction("Show C&harts...", this, &TSimForm::ShowCharts);
+    menu_->addSeparator();
     CopyTextItem = menu_->addAction("&Copy as Text", this, &TSimForm::CopyAsText);
     CopyTextItem->setShortcut(QKeySequence::Copy);
     menu_->addSeparator();
@@ -101,6 +104,18 @@ QMenu* TSimForm::ResultsMenu() {
 void TSimForm::contextMenuEvent(QContextMenuEvent* event) {
     menu_->popup(event->globalPos());
     event->accept();
+}
+
+void TSimForm::ShowCharts() {
+    if (!charts_) charts_ = new TChartsWindow(game_, this);
+    charts_->Refresh();
+    charts_->show();
+    charts_->raise();
+    charts_->activateWindow();
+}
+
+TChartsWindow* TSimForm::Charts() const {
+    return charts_;
 }
 
 QString TSimForm::ResultsAsText() const {
@@ -163,6 +178,7 @@ void TSimForm::Redrawn() {
     if (caption != windowTitle()) setWindowTitle(caption);
     // The column widths change with the format.
     SimGrid->SetScale(scale_);
+    if (charts_ && charts_->isVisible()) charts_->Refresh();
 }
 
 QString TSimForm::ToolTipAt(QPoint pos) const {

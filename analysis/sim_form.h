@@ -6,6 +6,7 @@
 // scaled to the window with its shape kept. The texts come from the pure analysis
 // code, which the headless tool prints with as well.
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +24,7 @@ namespace velmora {
 
 struct Game;
 class ResultsGridView;
+class TChartsWindow;
 
 class TSimForm : public QWidget, public ResultsDisplay {
     Q_OBJECT
@@ -48,9 +50,13 @@ class TSimForm : public QWidget, public ResultsDisplay {
     // Redraws actually made (for tests and the benchmark).
     int Redraws() const { return redraws_; }
 
-    // The context menu (right click, or Shift+F10 and the menu key): the statistics as
-    // aligned text on the clipboard, and as CSV or JSON files.
+    // The context menu (right click, or Shift+F10 and the menu key): the charts, and
+    // the statistics as aligned text on the clipboard and as CSV or JSON files.
     QMenu* ResultsMenu();
+    // Opens the charts window (or brings it to the front); it follows the grid's redraws
+    // and closes with this window.
+    void ShowCharts();
+    TChartsWindow* Charts() const;
     void CopyAsText();
     void ExportCsv();
     void ExportJson();
@@ -64,6 +70,7 @@ class TSimForm : public QWidget, public ResultsDisplay {
     ResultsGridView* SimGrid;
     QLineEdit* Edit1;
     QPushButton* Button1;
+    QAction* ChartsItem;
     QAction* CopyTextItem;
     QAction* ExportCsvItem;
     QAction* ExportJsonItem;
@@ -93,6 +100,7 @@ class TSimForm : public QWidget, public ResultsDisplay {
     double scale_ = 1;
     int left_ = 0;
     QMenu* menu_ = nullptr;
+    QPointer<TChartsWindow> charts_;
 };
 
 }  // namespace velmora

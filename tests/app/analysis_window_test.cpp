@@ -3,6 +3,8 @@
 // the run, and closing the window while the analysis runs.
 
 #include "analysis/analysis_runner.h"
+#include "analysis/chart_data.h"
+#include "analysis/charts_window.h"
 #include "analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
 #include "analysis/sim_form.h"
@@ -11,6 +13,10 @@
 #include "ui/file_ctrls.h"
 
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLineSeries>
 #include <QClipboard>
 #include <QFile>
 #include <QJsonArray>
@@ -42,6 +48,27 @@ void PickName(const QString& name) {
         picker->FileEdit->setText(name);
         picker->Button1->click();
     });
+}
+
+// The values of the bars of every strategy in the hourly chart, strategy by strategy.
+QList<QList<qreal>> HourlyBars(const TChartsWindow* charts) {
+    QList<QList<qreal>> bars;
+    for (QAbstractSeries* series : charts->HourlyChart()->series())
+        if (auto* barSeries = qobject_cast<QBarSeries*>(series))
+            for (QBarSet* set : barSeries->barSets()) {
+                bars << QList<qreal>();
+                for (int i = 0; i < set->count(); ++i) bars.back() << set->at(i);
+            }
+    return bars;
+}
+
+QList<QList<qreal>> Expected(const ChartData& data) {
+    QList<QList<qreal>> bars;
+    for (const ChartLine& line : data.Lines) {
+        bars << QList<qreal>();
+        for (const auto& v : line.Values) bars.back() << v.value_or(0);
+    }
+    return bars;
 }
 
 // Threads of this process, as Linux lists them.
@@ -254,7 +281,8 @@ private slots:
             blocks = app.game().HourBlocks;
             return true;
         });
-        QCOMPARE(menuItems, QStringList({"&Copy as Text", "Export &CSV...", "Export &JSON..."}));
+        QCOMPARE(menuItems, QStringList({"Show C&harts...", "&Copy as Text", "Export &CSV...",
+                                         "Export &JSON..."}));
         QCOMPARE(clipboard, asText);
         QVERIFY(clipboard.startsWith(kStatisticsTitle));
         QVERIFY(clipboard.contains(kOddsTitle) && clipboard.contains(kCountTitle));
@@ -297,6 +325,72 @@ private slots:
             QCOMPARE(field("AdvantageStandardErrorPercent").toDouble(),
                      100 * st.Blocks.AdvantageStandardError());
         }
+    }
+
+    void TheChartsOpenFromTheMenuFollowTheGridAndCloseWithIt() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        QPointer<TChartsWindow> charts;
+        QString titleAtOpen, titleLater;
+        QList<QList<qreal>> barsShown, barsExpected;
+        int refreshesAtOpen = 0, lines = 0, linesWithPoints = 0;
+        qreal shareSum = 0;
+        int singleSets = -1;
+        QString singleCountTitle, singleHourlyTitle;
+        int stage = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2 || results->Redraws() == 0) return false;
+            if (stage == 0) {
+                results->ChartsItem->trigger();
+                charts = results->Charts();
+                if (!charts) return true;
+                titleAtOpen = charts->HourlyChart()->title();
+                refreshesAtOpen = charts->Refreshes();
+                stage = 1;
+                return false;
+            }
+            // The grid's next redraws (one a clock second) redraw the charts too.
+            if (charts->Refreshes() < refreshesAtOpen + 2) return false;
+            titleLater = charts->HourlyChart()->title();
+            // What the bars hold is what the statistics say at the moment of a redraw.
+            results->ShowAnalysis();
+            barsShown = HourlyBars(charts);
+            barsExpected = Expected(HourlyResults(app.game()));
+            for (QAbstractSeries* series : charts->CountChart()->series()) {
+                if (auto* line = qobject_cast<QLineSeries*>(series)) {
+                    ++lines;
+                    if (line->count() > 0 && line->isVisible()) ++linesWithPoints;
+                } else if (auto* bars = qobject_cast<QBarSeries*>(series)) {
+                    for (int i = 0; i < bars->barSets().first()->count(); ++i)
+                        shareSum += bars->barSets().first()->at(i);
+                }
+            }
+            // The single-strategy view books neither hours by result nor counts.
+            results->Button1->click();
+            const auto single = HourlyBars(charts);
+            singleSets = int(single.size());
+            singleHourlyTitle = charts->HourlyChart()->title();
+            singleCountTitle = charts->CountChart()->title();
+            return true;
+        });
+        QVERIFY(!titleAtOpen.isEmpty());
+        QVERIFY2(titleAtOpen != titleLater, qPrintable(titleLater));  // more hours
+        QVERIFY(QRegularExpression("^How an hour of 100 rounds ends \\([\\d,]+ hours\\)$")
+                    .match(titleLater)
+                    .hasMatch());
+        QCOMPARE(barsShown.size(), 4);
+        QCOMPARE(barsShown, barsExpected);
+        QCOMPARE(lines, 4);
+        QCOMPARE(linesWithPoints, 4);
+        QVERIFY2(qAbs(shareSum - 100) < 1e-6, qPrintable(QString::number(shareSum)));
+        QCOMPARE(singleSets, 0);
+        QVERIFY(singleHourlyTitle.contains("when all four strategies play"));
+        QVERIFY(singleCountTitle.contains("when all four strategies play"));
+        // The reset at the end of the run closed the results window and its charts.
+        QVERIFY(charts.isNull());
     }
 
     void AClickOnTheHintLineAlsoCyclesTheFormats() {
