@@ -83,7 +83,7 @@ void TSimForm::BuildMenu() {
     CopyTextItem = menu_->addAction("&Copy as Text", this, &TSimForm::CopyAsText);
     CopyTextItem->setShortcut(QKeySequence::Copy);
     menu_->addSeparator();
-    ExportCsvItem = menu_->addAction("Export &CSV...", this, &TSimForm::ExportCsv);
+    ExportCsvItem = menu_->addAction("Export C&SV...", this, &TSimForm::ExportCsv);
     ExportJsonItem = menu_->addAction("Export &JSON...", this, &TSimForm::ExportJson);
     // The keyboard reaches the menu as it does any context menu; the copy has its key.
     auto* openMenu = new QAction(this);

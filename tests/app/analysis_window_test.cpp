@@ -281,7 +281,7 @@ private slots:
             blocks = app.game().HourBlocks;
             return true;
         });
-        QCOMPARE(menuItems, QStringList({"Show C&harts...", "&Copy as Text", "Export &CSV...",
+        QCOMPARE(menuItems, QStringList({"Show C&harts...", "&Copy as Text", "Export C&SV...",
                                          "Export &JSON..."}));
         QCOMPARE(clipboard, asText);
         QVERIFY(clipboard.startsWith(kStatisticsTitle));
