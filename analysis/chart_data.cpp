@@ -1,7 +1,9 @@
 #include "analysis/chart_data.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "analysis/standard_error_text.h"
 #include "engine/betting.h"
@@ -15,22 +17,29 @@ constexpr int kBasicStrategy = 1;    // bets at every count: its hands show how 
 const char* const kStrategyNames[] = {"", "Basic Strategy", "Card Counting", "ZOK Simple Count",
                                       "ZOK Max Strategy"};
 
+// The texts are built by appending: GCC 12 warns falsely about "literal" + std::string.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text.append(part);
+    return text;
+}
+
 std::string Dollars(long amount) {
-    return "$" + WithThousands(amount);
+    return Joined({"$", WithThousands(amount)});
 }
 
 // "-90", "±9", "+10" (dollars): the odds format's rows, short enough for 19 of them
 // across a chart.
 std::string MultipleLabel(int k, long unit) {
-    if (k == 0) return "±" + WithThousands(unit - 1);
-    return (k > 0 ? "+" : "-") + WithThousands(std::labs(k) * unit);
+    if (k == 0) return Joined({"±", WithThousands(unit - 1)});
+    return Joined({k > 0 ? "+" : "-", WithThousands(std::labs(k) * unit)});
 }
 
 std::string CountLabel(int c) {
-    const std::string number = (c > 0 ? "+" : "") + std::to_string(c);
-    if (c == kMinCountIndex) return "≤" + number;
-    if (c == kMaxCountIndex) return "≥" + number;
-    return number;
+    const std::string_view mark = c == kMinCountIndex   ? "≤"
+                                  : c == kMaxCountIndex ? "≥"
+                                                        : "";
+    return Joined({mark, c > 0 ? "+" : "", std::to_string(c)});
 }
 
 }  // namespace
@@ -39,10 +48,10 @@ ChartData HourlyResults(const Game& game) {
     const long unit = std::lround(AverageBetUnit(game));
     const uint64_t hours = game.HourBlocks;
     ChartData chart;
-    chart.Title = "How an hour of 100 rounds ends (" + WithThousands(int64_t(hours)) +
-                  (hours == 1 ? " hour)" : " hours)");
-    chart.AxisX = "At least this many dollars won (+) or lost (-) in the hour; " +
-                  MultipleLabel(0, unit) + ": within " + Dollars(unit - 1) + " of even";
+    chart.Title = Joined({"How an hour of 100 rounds ends (", WithThousands(int64_t(hours)),
+                          hours == 1 ? " hour)" : " hours)"});
+    chart.AxisX = Joined({"At least this many dollars won (+) or lost (-) in the hour; ",
+                          MultipleLabel(0, unit), ": within ", Dollars(unit - 1), " of even"});
     chart.AxisY = "Share of hours (%)";
     for (int k = -kLargestMultiple; k <= kLargestMultiple; ++k)
         chart.Categories.push_back(MultipleLabel(k, unit));
