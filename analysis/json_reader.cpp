@@ -73,7 +73,7 @@ class Parser {
                 if (!name || !Take(':')) return Fail("a member expected"), std::nullopt;
                 auto member = Value(depth + 1);
                 if (!member) return std::nullopt;
-                v.members.emplace_back(std::move(*name), std::move(*member));
+                v.members.push_back({std::move(*name), std::move(*member)});
             } while (Take(','));
             if (!Take('}')) return Fail("'}' expected"), std::nullopt;
         } else if (c == '[') {

@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace velmora {
+
+struct JsonMember;
 
 struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
@@ -18,13 +19,21 @@ struct JsonValue {
     bool boolean = false;
     std::string text;  // a string's text, or a number as written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    // An object's members in the order written. (A vector of pairs would need the
+    // pair, and so this type, complete here; clang's checks of the default
+    // constructor ask for it.)
+    std::vector<JsonMember> members;
 
     // The member of that name, or nullptr.
     const JsonValue* Find(const std::string& name) const;
     std::optional<double> Double() const;
     std::optional<int64_t> Int() const;
     std::optional<uint64_t> UInt() const;
+};
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // The value of the whole text, or nothing with `error` set.

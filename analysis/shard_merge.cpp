@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <type_traits>
 
 #include "analysis/json_reader.h"
 
@@ -45,10 +46,16 @@ struct Reader {
     void List(const JsonValue& o, const char* name, Array& out) {
         const JsonValue* v = o.Find(name);
         if (!v || v->items.size() != out.size()) return Missing(name);
+        using T = typename Array::value_type;
         for (size_t i = 0; i < out.size(); ++i) {
-            const auto n = v->items[i].Double();
+            // Counts as whole numbers: a real of any size cast to one would be undefined.
+            std::optional<T> n;
+            if constexpr (std::is_integral_v<T>)
+                n = v->items[i].Int();
+            else
+                n = v->items[i].Double();
             if (!n) return Missing(name);
-            out[i] = static_cast<typename Array::value_type>(*n);
+            out[i] = *n;
         }
     }
     void Missing(const char* name) {
@@ -73,6 +80,9 @@ std::optional<ShardFile> ReadShardJson(const std::string& text, std::string& err
     r.Whole(*rules, "Decks", o.Decks);
     r.Whole(*rules, "Penetration", o.Penetration);
     r.Whole(*rules, "TableMinimum", o.TableMinimum);
+    if (!IsValidDecks(o.Decks) || !IsValidPenetration(o.Penetration) ||
+        !IsValidTableMinimum(o.TableMinimum))
+        r.Missing("rules");
     r.Flag(*rules, "DealerHitsSoft17", o.DealerHitsSoft17);
     r.Flag(*rules, "SurrenderAllowed", o.SurrenderAllowed);
     r.Flag(*rules, "DoubleAnyHand", o.DoubleAnyHand);

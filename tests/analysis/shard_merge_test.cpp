@@ -112,6 +112,24 @@ TEST(ShardMerge, FilesThatAreNotTheToolsAreRefusedWithAReason) {
     json.replace(json.find("\"HandsPlayed\": "), 15, "\"HandsPlayed\": \"x\", \"Other\": ");
     EXPECT_FALSE(ReadShardJson(json, error));
     EXPECT_NE(error.find("HandsPlayed"), std::string::npos) << error;
+    // Counts too large for their kind or not whole, or rules the game does not have:
+    // the first value after the name is replaced.
+    const std::string good = AnalysisJson(ShardRun(0, 1), RunAnalysis(ShardRun(0, 1)));
+    const std::pair<std::string, std::string> broken[] = {
+        {"\"HourHistogram\": [", "1e300"},
+        {"\"HandsByCount\": [", "2.5"},
+        {"\"Decks\": ", "3"},
+    };
+    for (const auto& [field, value] : broken) {
+        std::string text = good;
+        const size_t at = text.find(field);
+        ASSERT_NE(at, std::string::npos) << field;
+        const size_t first = at + field.size();
+        text.replace(first, text.find(',', first) - first, value);
+        error.clear();
+        EXPECT_FALSE(ReadShardJson(text, error)) << field << value;
+        EXPECT_FALSE(error.empty()) << field << value;
+    }
 }
 
 TEST(ShardMerge, ShardAndMergeArguments) {
