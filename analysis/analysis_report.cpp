@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iomanip>
 #include <sstream>
+#include <type_traits>
 
 #include "analysis/grid_text.h"
 #include "engine/game.h"
@@ -13,7 +14,7 @@ namespace velmora {
 namespace {
 
 class Fnv1a {
-public:
+  public:
     template <typename T>
     void Add(const T& value) {
         unsigned char bytes[sizeof(T)];
@@ -22,7 +23,7 @@ public:
     }
     uint64_t Value() const { return hash_; }
 
-private:
+  private:
     uint64_t hash_ = 0xcbf29ce484222325ull;
 };
 
@@ -36,7 +37,9 @@ void JsonArray(std::ostream& out, const Array& values) {
     out << ']';
 }
 
-const char* YesNo(bool b) { return b ? "true" : "false"; }
+const char* YesNo(bool b) {
+    return b ? "true" : "false";
+}
 
 }  // namespace
 
@@ -48,13 +51,21 @@ uint64_t StatisticsSignature(const AnalysisResult& r) {
         for (double v : s.ResultByCount) h.Add(v);
         for (double v : s.StakeByCount) h.Add(v);
         for (int64_t v : s.HourHistogram) h.Add(v);
-        for (double v : {s.HourNet, s.TotalNet, s.TotalStaked, s.BankrollSwing, s.Wins,
-                         s.LossUnits})
+        for (int64_t v : s.HandsByCount) h.Add(v);
+        for (double v :
+             {s.HourNet, s.TotalNet, s.TotalStaked, s.BankrollSwing, s.Wins, s.LossUnits})
             h.Add(v);
         for (int64_t v :
              {s.BankrollsLost, s.BankrollsWon, s.HandsPlayed, s.Splits, s.Doubles, s.Blackjacks})
             h.Add(v);
     }
+    return h.Value();
+}
+
+uint64_t StrategySignature(const StrategyTable& table) {
+    static_assert(std::is_trivially_copyable_v<StrategyTable>);
+    Fnv1a h;
+    h.Add(table);
     return h.Value();
 }
 
@@ -66,13 +77,13 @@ std::string RulesLine(const OptionsRecord& o, bool advanced) {
         << (o.DoubleAfterSplit ? "DAS" : "no DAS") << ", "
         << (o.ResplitAllowed ? "re-split" : "no re-split") << ", "
         << (o.SurrenderAllowed ? "surrender" : "no surrender") << ", "
-        << (o.BetTwoHands ? "two hands" : "one hand") << ", "
-        << (advanced ? "advanced" : "default") << " strategy"
-        << (o.SingleStrategyView ? ", single-strategy view" : "");
+        << (o.BetTwoHands ? "two hands" : "one hand") << ", " << (advanced ? "advanced" : "default")
+        << " strategy" << (o.SingleStrategyView ? ", single-strategy view" : "");
     return out.str();
 }
 
-std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r) {
+std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
+                         std::optional<uint64_t> strategySignature) {
     std::ostringstream out;
     out << std::setprecision(17);
     const OptionsRecord& o = q.Rules;
@@ -86,6 +97,9 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r) {
         << ", \"BetTwoHands\": " << YesNo(o.BetTwoHands)
         << ", \"SingleStrategyView\": " << YesNo(o.SingleStrategyView) << "},\n";
     out << "  \"seed\": " << q.Seed << ",\n  \"threads\": " << q.Threads << ",\n";
+    out << "  \"strategy_signature\": " << strategySignature.value_or(StrategySignature(q.Strategy))
+        << ",\n  \"run_rounds\": " << q.Rounds << ",\n  \"shard\": " << q.ShardIndex + 1
+        << ",\n  \"shards\": " << q.ShardCount << ",\n";
     out << "  \"rounds\": " << r.Rounds << ",\n  \"HourBlocks\": " << r.HourBlocks << ",\n";
     out << "  \"seconds\": " << r.Seconds << ",\n  \"rounds_per_second\": " << r.RoundsPerSecond()
         << ",\n";
@@ -97,12 +111,24 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r) {
             << ", \"Wins\": " << s.Wins << ", \"LossUnits\": " << s.LossUnits
             << ", \"Splits\": " << s.Splits << ", \"Doubles\": " << s.Doubles
             << ", \"Blackjacks\": " << s.Blackjacks << ", \"BankrollsWon\": " << s.BankrollsWon
-            << ", \"BankrollsLost\": " << s.BankrollsLost << ",\n     \"HourHistogram\": ";
+            << ", \"BankrollsLost\": " << s.BankrollsLost
+            << ", \"BankrollSwing\": " << s.BankrollSwing << ",\n";
+        const BlockMoments& m = s.Blocks;
+        // The advantage and its standard error in percent, over the blocks measured.
+        const double advantage = m.Stake != 0 ? 100.0 * double(m.Net) / double(m.Stake) : 0.0;
+        out << "     \"AdvantagePercent\": " << advantage
+            << ", \"AdvantageStandardErrorPercent\": " << 100.0 * m.AdvantageStandardError()
+            << ",\n     \"BlockMoments\": {\"Blocks\": " << m.Blocks
+            << ", \"NetHalfDollars\": " << m.Net << ", \"StakeHalfDollars\": " << m.Stake
+            << ", \"NetSquares\": " << m.NetSquares << ", \"StakeSquares\": " << m.StakeSquares
+            << ", \"NetTimesStake\": " << m.NetTimesStake << "},\n     \"HourHistogram\": ";
         JsonArray(out, s.HourHistogram);
         out << ",\n     \"ResultByCount\": ";
         JsonArray(out, s.ResultByCount);
         out << ",\n     \"StakeByCount\": ";
         JsonArray(out, s.StakeByCount);
+        out << ",\n     \"HandsByCount\": ";
+        JsonArray(out, s.HandsByCount);
         out << "}" << (i < 4 ? "," : "") << "\n";
     }
     out << "  ]\n}\n";

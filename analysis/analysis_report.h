@@ -3,6 +3,7 @@
 // and the signature of a run (a hash that changes whenever a result changes).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "analysis/analysis_runner.h"
@@ -11,7 +12,10 @@ namespace velmora {
 
 // Every statistic of each strategy measured (in the single-strategy view, strategy 4
 // alone) by name, with the rules, seed, threads, rounds and speed.
-std::string AnalysisJson(const AnalysisRequest& request, const AnalysisResult& result);
+// `strategySignature` stands in for the request's strategy table when the table is
+// not known (merged shards carry only its signature).
+std::string AnalysisJson(const AnalysisRequest& request, const AnalysisResult& result,
+                         std::optional<uint64_t> strategySignature = std::nullopt);
 
 // The results window's formats as text, filled with the run's summed statistics: what
 // the window would show after the run, in the view the run was made in.
@@ -19,6 +23,9 @@ std::string ResultsText(const AnalysisRequest& request, const AnalysisResult& re
 
 // FNV-1a over every statistic of the four strategies and the block count.
 uint64_t StatisticsSignature(const AnalysisResult& result);
+
+// FNV-1a over a playing strategy: shards of one run must have played the same one.
+uint64_t StrategySignature(const StrategyTable& table);
 
 // One line naming the rules: "2 decks, 3/4 dealt, $25 table, S17, ...".
 std::string RulesLine(const OptionsRecord& rules, bool advanced);

@@ -1,9 +1,9 @@
 #pragma once
-// Runs the Betting and Rules Analysis without any window on the headless host. The
-// rounds are shared out in chunks, each played as a game of its own with a seed
-// drawn from the run's seed and the chunk's number, by whichever thread is free;
-// the chunks' statistics are summed in chunk order. So the same seed and rounds give
-// the same results to the last bit with any number of threads.
+// Runs the Betting and Rules Analysis without any window, on the worker threads of
+// AnalysisWorkers. The rounds are shared out in chunks, each played as a game of its
+// own with a seed drawn from the run's seed and the chunk's number, by whichever
+// thread is free; the chunks' statistics are summed in chunk order. So the same seed
+// and rounds give the same results to the last bit with any number of threads.
 
 #include <array>
 #include <cstdint>
@@ -24,6 +24,15 @@ struct AnalysisRequest {
     double Seconds = 0;       // used when Rounds is 0
     int Threads = 1;          // threads sharing the chunks
     uint64_t Seed = 0;
+    // A run split across machines: this request plays only the chunks c with
+    // c % ShardCount == ShardIndex (same seed, same chunk seeds); the shards' sums
+    // added up are the whole run's.
+    uint64_t ShardIndex = 0;
+    uint64_t ShardCount = 1;
+    // Blocks of 100 rounds per chunk; 0 lets ChunkBlocks choose from the run's length.
+    // Part of what a seed means: the same seed in chunks of another size plays other
+    // cards. Smaller chunks show a window's first figures sooner (the tests use them).
+    uint64_t ChunkBlocks = 0;
 };
 
 struct AnalysisResult {

@@ -2,14 +2,18 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "analysis/analysis_export.h"
 #include "analysis/analysis_report.h"
 #include "analysis/analysis_runner.h"
 #include "analysis/analyze_options.h"
+#include "analysis/shard_merge.h"
 #include "engine/game.h"
 #include "engine/headless_host.h"
 #include "io/atomic_file.h"
@@ -42,12 +46,13 @@ std::optional<std::string> LoadOptionsFile(const std::string& path, OptionsRecor
                                            StrategyTable& strategy, bool& foreign) {
     const FilePrefix file = ReadFilePrefix(path, kOptionsRecordSize);
     switch (file.status) {
-        case FilePrefix::Status::Complete: break;
+        case FilePrefix::Status::Complete:
+            break;
         case FilePrefix::Status::Short:
-            return path + " is not an options file: it holds " +
-                   std::to_string(file.bytes.size()) + " of " +
-                   std::to_string(kOptionsRecordSize) + " bytes";
-        default: return path + ": " + file.error;
+            return path + " is not an options file: it holds " + std::to_string(file.bytes.size()) +
+                   " of " + std::to_string(kOptionsRecordSize) + " bytes";
+        default:
+            return path + ": " + file.error;
     }
     HeadlessHost host;
     Game game(host);
@@ -66,6 +71,49 @@ int RunBench() {
     std::printf("rounds per second of processor time: %.0f\n", r.RoundsPerCpuSecond());
     std::printf("rounds per second: %.0f\n", r.RoundsPerSecond());
     std::printf("signature: %016llx\n", static_cast<unsigned long long>(StatisticsSignature(r)));
+    return 0;
+}
+
+// --merge: the shards' files added up, printed in the format asked for.
+int RunMerge(const AnalyzeOptions& o) {
+    std::vector<ShardFile> shards;
+    for (const std::string& path : o.MergeFiles) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        std::string error;
+        auto shard = in ? ReadShardJson(text.str(), error) : std::nullopt;
+        if (!in) error = "cannot be read";
+        if (!shard) {
+            std::fprintf(stderr, "velmora-analyze: %s: %s\n", path.c_str(), error.c_str());
+            return 2;
+        }
+        shards.push_back(std::move(*shard));
+    }
+    std::string error;
+    uint64_t missing = 0;
+    const auto sum = MergeShards(shards, error, missing);
+    if (!sum) {
+        std::fprintf(stderr, "velmora-analyze: %s\n", error.c_str());
+        return 2;
+    }
+    const AnalysisRequest& q = sum->Request;
+    const AnalysisResult& r = sum->Result;
+    if (missing > 0)
+        std::fprintf(stderr, "velmora-analyze: %llu of %llu shards missing: the sum is of %zu\n",
+                     static_cast<unsigned long long>(missing),
+                     static_cast<unsigned long long>(q.ShardCount), shards.size());
+    if (o.Json) {
+        std::fputs(AnalysisJson(q, r, sum->StrategySignature).c_str(), stdout);
+    } else if (o.Csv) {
+        std::fputs(AnalysisCsv(q, r).c_str(), stdout);
+    } else {
+        std::printf("%s\n", RulesLine(q.Rules, false).c_str());
+        std::printf("%llu rounds merged from %zu shards, seed %llu\n\n",
+                    static_cast<unsigned long long>(r.Rounds), shards.size(),
+                    static_cast<unsigned long long>(q.Seed));
+        std::fputs(ResultsText(q, r).c_str(), stdout);
+    }
     return 0;
 }
 
@@ -102,6 +150,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (o.Bench) return RunBench();
+    if (o.Merge) return RunMerge(o);
 
     AnalysisRequest& q = o.Request;
     if (o.Advanced) SetStrategyToAdvanced(q.Strategy, q.Rules.SurrenderAllowed);
@@ -115,6 +164,10 @@ int main(int argc, char** argv) {
 
     if (o.Json) {
         std::fputs(AnalysisJson(q, r).c_str(), stdout);
+        return 0;
+    }
+    if (o.Csv) {
+        std::fputs(AnalysisCsv(q, r).c_str(), stdout);
         return 0;
     }
     std::printf("%s\n", RulesLine(q.Rules, o.Advanced).c_str());

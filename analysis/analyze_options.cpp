@@ -10,6 +10,7 @@ namespace {
 constexpr uint64_t kMaxRounds = 1'000'000'000'000ull;
 constexpr double kMaxSeconds = 7 * 24 * 3600.0;
 constexpr int kMaxThreads = 256;
+constexpr uint64_t kMaxShards = 100000;
 constexpr uint64_t kBenchRounds = 30'000'000;
 constexpr uint64_t kBenchSeed = 20261207;
 
@@ -81,6 +82,10 @@ const char* AnalyzeUsage() {
            "  --seconds S         play for S seconds instead (default 5)\n"
            "  --threads T         independent games summed (default: every core)\n"
            "  --seed X            same seed, threads and rounds give the same results\n"
+           "  --shard K/N         play only shard K of N of the run (with --rounds, --seed and\n"
+           "                      --json); the shards' files merged give the whole run\n"
+           "  --merge FILE...     add up the --json files of the shards of one run and print\n"
+           "                      them in any format\n"
            "Rules (default: a fresh options file):\n"
            "  --decks 1|2|4|6|8   --penetration 2|3 (quarters dealt)  --minimum 5|25|100\n"
            "  --h17 --surrender --double-any --das --resplit --two-hands (each also --no-...)\n"
@@ -89,6 +94,7 @@ const char* AnalyzeUsage() {
            "  --single-strategy   measure betting strategy 4 alone\n"
            "Output:\n"
            "  --json              every statistic by name, as JSON\n"
+           "  --csv               the same as a table for a spreadsheet, a line per strategy\n"
            "  --bench             a fixed workload: rounds per second and a result signature\n";
 }
 
@@ -141,10 +147,31 @@ ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defa
             }
         }
         if (handled) continue;
+        if (opt.Merge && !arg.empty() && arg[0] != '-') {
+            opt.MergeFiles.push_back(arg);
+            continue;
+        }
         if (name == "--help" || name == "-h") {
             opt.Help = true;
         } else if (name == "--json") {
             opt.Json = true;
+        } else if (name == "--csv") {
+            opt.Csv = true;
+        } else if (name == "--merge") {
+            opt.Merge = true;
+        } else if (name == "--shard") {
+            auto value = p.Value(arg, name);
+            if (!value) return Fail(result, p.error), result;
+            const size_t slash = value->find('/');
+            auto k = ParseNumber<uint64_t>(value->substr(0, slash));
+            auto n = slash == std::string::npos ? std::nullopt
+                                                : ParseNumber<uint64_t>(value->substr(slash + 1));
+            if (!k || !n || *n < 1 || *n > kMaxShards || *k < 1 || *k > *n)
+                return Fail(result,
+                            "--shard needs K/N with 1 <= K <= N <= 100000, not \"" + *value + "\""),
+                       result;
+            opt.Request.ShardIndex = *k - 1;
+            opt.Request.ShardCount = *n;
         } else if (name == "--bench") {
             opt.Bench = true;
         } else if (name == "--advanced") {
@@ -170,7 +197,8 @@ ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defa
                 continue;
             }
             auto n = ParseNumber<uint64_t>(*value);
-            if (!n) return Fail(result, name + " needs a whole number, not \"" + *value + "\""), result;
+            if (!n)
+                return Fail(result, name + " needs a whole number, not \"" + *value + "\""), result;
             if (name == "--rounds") {
                 if (*n < 1 || *n > kMaxRounds)
                     return Fail(result, "--rounds must be from 1 to 1000000000000"), result;
@@ -188,7 +216,8 @@ ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defa
                 rules.Decks = static_cast<uint16_t>(*n);
             } else if (name == "--penetration") {
                 if (*n > 3 || !IsValidPenetration(static_cast<int>(*n)))
-                    return Fail(result, "--penetration must be 2 (half the shoe) or 3 (three quarters)"),
+                    return Fail(result,
+                                "--penetration must be 2 (half the shoe) or 3 (three quarters)"),
                            result;
                 rules.Penetration = static_cast<uint16_t>(*n);
             } else {
@@ -200,6 +229,10 @@ ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defa
             return Fail(result, "unknown argument \"" + arg + "\" (see --help)"), result;
         }
     }
+    if (opt.Merge && opt.MergeFiles.empty())
+        return Fail(result, "--merge needs the files of the shards"), result;
+    if (opt.Request.ShardCount > 1 && opt.Request.Rounds == 0)
+        return Fail(result, "--shard needs --rounds: a run for a time cannot be split"), result;
     return result;
 }
 

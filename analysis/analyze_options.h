@@ -13,10 +13,13 @@ namespace velmora {
 struct AnalyzeOptions {
     AnalysisRequest Request;
     bool Json = false;
+    bool Csv = false;
     bool Bench = false;
     bool Help = false;
     bool SeedGiven = false;
     bool Advanced = false;
+    bool Merge = false;
+    std::vector<std::string> MergeFiles;  // --merge A.json B.json ...
     std::string OptionsFile;  // --options FILE: rules and strategy from an options file
 };
 

@@ -1,12 +1,26 @@
 #include "analysis/sim_form.h"
 
+#include "analysis/analysis_export.h"
+#include "analysis/analysis_report.h"
+#include "analysis/charts_window.h"
+#include "analysis/grid_text.h"
 #include "analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
+#include "analysis/standard_error_text.h"
 #include "engine/game.h"
+#include "io/atomic_file.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -58,6 +72,79 @@ TSimForm::TSimForm(Game& game, Host& host, QWidget* parent)
 
     InitAnalysisGrid(grid_);
     PlaceControls();
+    BuildMenu();
+}
+
+void TSimForm::BuildMenu() {
+    menu_ = new QMenu(this);
+    menu_->setObjectName("ResultsMenu");
+    ChartsItem = menu_->addAction("Show C&harts...", this, &TSimForm::ShowCharts);
+    menu_->addSeparator();
+    CopyTextItem = menu_->addAction("&Copy as Text", this, &TSimForm::CopyAsText);
+    CopyTextItem->setShortcut(QKeySequence::Copy);
+    menu_->addSeparator();
+    ExportCsvItem = menu_->addAction("Export C&SV...", this, &TSimForm::ExportCsv);
+    ExportJsonItem = menu_->addAction("Export &JSON...", this, &TSimForm::ExportJson);
+    // The keyboard reaches the menu as it does any context menu; the copy has its key.
+    auto* openMenu = new QAction(this);
+    openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(openMenu, &QAction::triggered, this,
+            [this] { menu_->popup(mapToGlobal(rect().center())); });
+    addAction(openMenu);
+    addAction(CopyTextItem);
+    AskSaveName = [this](const QString& caption, const QString& filter) {
+        return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    };
+}
+
+QMenu* TSimForm::ResultsMenu() {
+    return menu_;
+}
+
+void TSimForm::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->popup(event->globalPos());
+    event->accept();
+}
+
+void TSimForm::ShowCharts() {
+    if (!charts_) charts_ = new TChartsWindow(game_, this);
+    charts_->Refresh();
+    charts_->show();
+    charts_->raise();
+    charts_->activateWindow();
+}
+
+TChartsWindow* TSimForm::Charts() const {
+    return charts_;
+}
+
+QString TSimForm::ResultsAsText() const {
+    return QString::fromStdString(RenderAllFormats(game_));
+}
+
+void TSimForm::CopyAsText() {
+    QApplication::clipboard()->setText(ResultsAsText());
+}
+
+void TSimForm::ExportCsv() {
+    ExportFile("Export CSV", "CSV files (*.csv)",
+               AnalysisCsv(RequestOfGame(game_), ResultOfGame(game_)));
+}
+
+void TSimForm::ExportJson() {
+    ExportFile("Export JSON", "JSON files (*.json)",
+               AnalysisJson(RequestOfGame(game_), ResultOfGame(game_)));
+}
+
+void TSimForm::ExportFile(const QString& caption, const QString& filter, const std::string& text) {
+    // The text is taken before the dialog: the statistics of the moment the player
+    // chose the command, while the run goes on behind the dialog.
+    const QString name = AskSaveName(caption, filter);
+    if (name.isEmpty()) return;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    if (auto error = WriteFileAtomically(name.toStdString(), {bytes, text.size()}))
+        QMessageBox::warning(this, caption,
+                             name + " could not be written: " + QString::fromStdString(*error));
 }
 
 void TSimForm::RefreshAnalysis() {
@@ -91,6 +178,32 @@ void TSimForm::Redrawn() {
     if (caption != windowTitle()) setWindowTitle(caption);
     // The column widths change with the format.
     SimGrid->SetScale(scale_);
+    if (charts_ && charts_->isVisible()) charts_->Refresh();
+}
+
+QString TSimForm::ToolTipAt(QPoint pos) const {
+    constexpr int kAdvantageRow = 7;
+    constexpr int kFirstStrategyColumn = 3;
+    const QPoint cell = SimGrid->CellAt(SimGrid->mapFrom(this, pos));
+    const int strategy = cell.x() - kFirstStrategyColumn + 1;
+    const bool statistics =
+        game_.Options.SingleStrategyView || game_.ResultsScreen == kStatisticsScreen;
+    if (!statistics || cell.y() != kAdvantageRow || strategy < 1 || strategy > 4) return {};
+    if (game_.Options.SingleStrategyView && strategy != 4) return {};
+    return QString::fromStdString(AdvantageToolTip(game_.Hand(strategy).Stats));
+}
+
+bool TSimForm::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = ToolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TSimForm::mousePressEvent(QMouseEvent* event) {
@@ -112,8 +225,8 @@ void TSimForm::resizeEvent(QResizeEvent* event) {
 
 void TSimForm::PlaceControls() {
     // The design layout scaled to the window, its shape kept, centred across.
-    scale_ = std::max(0.5, std::min(double(width()) / kDesignWidth,
-                                    double(height()) / kDesignHeight));
+    scale_ =
+        std::max(0.5, std::min(double(width()) / kDesignWidth, double(height()) / kDesignHeight));
     left_ = std::max(0, (width() - qRound(kDesignWidth * scale_)) / 2);
     SimGrid->move(left_, 0);
     SimGrid->SetScale(scale_);

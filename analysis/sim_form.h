@@ -6,24 +6,30 @@
 // scaled to the window with its shape kept. The texts come from the pure analysis
 // code, which the headless tool prints with as well.
 
+#include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 #include "analysis/results_grid.h"
 #include "analysis/run_clock.h"
 #include "engine/host.h"
 
+class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace velmora {
 
 struct Game;
 class ResultsGridView;
+class TChartsWindow;
 
 class TSimForm : public QWidget, public ResultsDisplay {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kDesignWidth = 644;
     static constexpr int kDesignHeight = 465;
 
@@ -44,18 +50,47 @@ public:
     // Redraws actually made (for tests and the benchmark).
     int Redraws() const { return redraws_; }
 
+    // The context menu (right click, or Shift+F10 and the menu key): the charts, and
+    // the statistics as aligned text on the clipboard and as CSV or JSON files.
+    QMenu* ResultsMenu();
+    // Opens the charts window (or brings it to the front); it follows the grid's redraws
+    // and closes with this window.
+    void ShowCharts();
+    TChartsWindow* Charts() const;
+    void CopyAsText();
+    void ExportCsv();
+    void ExportJson();
+    // The text "Copy as Text" puts on the clipboard: the three formats as the tool
+    // prints them.
+    QString ResultsAsText() const;
+    // Asks for the name of a file to write; empty when the player cancels. A file
+    // dialog unless replaced (the tests answer it).
+    std::function<QString(const QString& caption, const QString& filter)> AskSaveName;
+
     ResultsGridView* SimGrid;
     QLineEdit* Edit1;
     QPushButton* Button1;
+    QAction* ChartsItem;
+    QAction* CopyTextItem;
+    QAction* ExportCsvItem;
+    QAction* ExportJsonItem;
 
-protected:
+    // The tooltip of the grid cell under `pos` (window coordinates): the standard
+    // error of the Advantage cells of the statistics format; otherwise empty.
+    QString ToolTipAt(QPoint pos) const;
+
+  protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Redrawn();
     void PlaceControls();
+    void BuildMenu();
+    void ExportFile(const QString& caption, const QString& filter, const std::string& text);
 
     Game& game_;
     Host& host_;
@@ -64,6 +99,8 @@ private:
     int redraws_ = 0;
     double scale_ = 1;
     int left_ = 0;
+    QMenu* menu_ = nullptr;
+    QPointer<TChartsWindow> charts_;
 };
 
 }  // namespace velmora

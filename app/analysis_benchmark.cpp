@@ -1,5 +1,6 @@
 #include "app/analysis_benchmark.h"
 
+#include "analysis/analysis_runner.h"
 #include "analysis/sim_form.h"
 #include "app/main_form.h"
 #include "engine/run_loop.h"
@@ -9,7 +10,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <thread>
 
 namespace velmora {
 
@@ -27,9 +30,10 @@ long long RoundsPlayed(const Game& g) {
 std::string BenchmarkResult::Report() const {
     char line[256];
     std::snprintf(line, sizeof line,
-                  "analysis in the window: %lld rounds in %.2f s = %.0f rounds/s; "
+                  "analysis in the window (%d worker threads): %lld rounds in %.2f s = %.0f "
+                  "rounds/s; "
                   "%lld event passes, %d redraws, events at most %.1f ms late",
-                  Rounds, Seconds, RoundsPerSecond(), EventPasses, Redraws, WorstEventDelayMs);
+                  Threads, Rounds, Seconds, RoundsPerSecond(), EventPasses, Redraws, WorstEventDelayMs);
     return line;
 }
 
@@ -37,6 +41,7 @@ BenchmarkResult RunAnalysisBenchmark(TMainForm& form, double seconds) {
     form.StartUpForBenchmark();
     Game& game = form.GameState();
     BenchmarkResult result;
+    result.Threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     QElapsedTimer clock;
     long long passesAtStart = 0;
 
@@ -71,6 +76,28 @@ BenchmarkResult RunAnalysisBenchmark(TMainForm& form, double seconds) {
     });
     done.exec();
     return result;
+}
+
+std::string CompareWithTool(const BenchmarkResult& window, TMainForm& form, double seconds) {
+    Game& game = form.GameState();
+    AnalysisRequest q;
+    q.Rules = game.Options;
+    q.Rules.SingleStrategyView = false;
+    q.Strategy = game.Strategy;
+    q.Seconds = seconds;
+    q.Seed = 1;
+    q.Threads = 1;
+    const double one = RunAnalysis(q).RoundsPerSecond();
+    q.Threads = window.Threads;
+    const double all = RunAnalysis(q).RoundsPerSecond();
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "headless tool, same rules, %.1f s each: 1 thread %.0f rounds/s, %d threads "
+                  "%.0f rounds/s\n"
+                  "window / tool on 1 thread = %.2f; window / tool on %d threads = %.2f\n",
+                  seconds, one, window.Threads, all, one > 0 ? window.RoundsPerSecond() / one : 0,
+                  window.Threads, all > 0 ? window.RoundsPerSecond() / all : 0);
+    return text;
 }
 
 }  // namespace velmora

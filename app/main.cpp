@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
         form.show();
         const velmora::BenchmarkResult result = velmora::RunAnalysisBenchmark(form, benchSeconds);
         std::printf("%s\n", result.Report().c_str());
+        std::printf("%s", velmora::CompareWithTool(result, form, benchSeconds).c_str());
         return result.Rounds > 0 ? EXIT_SUCCESS : EXIT_FAILURE;
     }
 

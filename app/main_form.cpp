@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "analysis/sim_form.h"
+#include "analysis/worker_analysis.h"
 #include "app/about_box.h"
 #include "app/about_hit_box.h"
 #include "app/betting_strategies_box.h"
@@ -38,6 +39,9 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <thread>
+
 namespace velmora {
 
 namespace {
@@ -59,6 +63,8 @@ constexpr PlayKey kPlayKeys[] = {
     {PlayCommand::Surrender, Qt::Key_R, 0, "Surrender: give up the hand and half the bet (R)"},
     {PlayCommand::Hint, Qt::Key_I, 0, "What the playing strategy says here (I)"},
 };
+
+int AnalysisThreads() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
 
 }  // namespace
 
@@ -82,6 +88,10 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     picker_ = std::make_unique<TFileCtrls>(dialogs_, this);
     host_ = std::make_unique<QtHost>(dialogs_, *this, *picker_);
     game_ = std::make_unique<Game>(*host_);
+    // The analysis plays on every core; this thread merges, shows and answers the player.
+    game_->AnalysisLoop = [this](Game& g) {
+        RunWorkerAnalysis(g, AnalysisThreads(), analysisChunkBlocks_);
+    };
     settings_ = std::make_unique<SettingsCommand>(*game_, static_cast<SettingsWindows&>(*this));
 
     client_ = new QWidget(this);

@@ -58,6 +58,10 @@ public:
     // What the benchmark needs of the start-up: the default options (no file is
     // read or written), hands, statistics and shoe, and no betting-strategies box.
     void StartUpForBenchmark();
+    // Blocks of 100 rounds in each chunk the analysis's workers play (0: the runner's
+    // own size). Small chunks bring the first figures sooner; the window tests use them
+    // so that the sanitizer build, many times slower, reaches them in time.
+    void SetAnalysisChunkBlocks(uint64_t blocks) { analysisChunkBlocks_ = blocks; }
 
     // Menu commands.
     void ResetGameClick();
@@ -174,6 +178,7 @@ private:
     QPointer<TStrategyForm> strategy_;
     QPointer<TPreferForm> prefer_;
     bool startMarker_ = false;  // the start-up has run ("RUNNING")
+    uint64_t analysisChunkBlocks_ = 0;
     bool closeConfirmed_ = false;
     bool quitPending_ = false;
     int waits_ = 0;

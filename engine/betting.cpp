@@ -62,6 +62,8 @@ void EndOfHour(Game& g) {
     for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {
         Statistics& s = g.StatsOf(i);
         if (!single) BookHour(s, unit);
+        s.Blocks.AddBlock(s.HourNet, s.HourStaked);
+        s.HourStaked = 0;
         s.TotalNet += s.HourNet;
         s.BankrollSwing += s.HourNet;
         s.HourNet = 0;

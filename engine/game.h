@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -105,6 +106,12 @@ struct Game {
     // The analysis seeds its generator from the clock unless a seed is given here
     // (the headless tool gives each of its chunks one).
     std::optional<uint64_t> AnalysisSeed;
+    // The analysis's playing loop when the program gives one (the window plays on
+    // worker threads); otherwise the run loop plays it on this thread. It returns
+    // once StopRequested is set, having ended the run with the game reset.
+    std::function<void(Game&)> AnalysisLoop;
+    // The seed of the analysis that runs or ran last in the window (for its exports).
+    uint64_t RunSeed = 0;
 
     // Run dispatch: a mode chosen while a run goes on waits here until that run
     // has returned, so runs never nest.

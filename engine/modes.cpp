@@ -123,7 +123,12 @@ void BettingAnalysis(Game& g) {
         g.ResultsWindowOpen = g.Results != nullptr;
     }
     // A mode chosen while the betting box was up has already asked to stop this one.
-    if (!g.PendingMode && !g.Closing) RunLoop(g);
+    if (!g.PendingMode && !g.Closing) {
+        if (g.AnalysisLoop && g.Results)
+            g.AnalysisLoop(g);
+        else
+            RunLoop(g);
+    }
     g.Options.SingleStrategyView = false;
     g.SimulationMode = false;
     g.AnalysisShuffleOn = false;

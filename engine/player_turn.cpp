@@ -155,6 +155,7 @@ void Double(Game& g, int h) {
         Statistics& stats = g.StatsOf(i);
         stats.Doubles += 1;
         stats.TotalStaked += s;
+        stats.HourStaked += s;
         if (!single) stats.StakeAt(CountFor(g, i)) += s;
         s = static_cast<uint16_t>(2 * s);
     }

@@ -158,6 +158,7 @@ void PlaceStakes(Game& g, int h) {
         const uint16_t s = g.Hand(4).NextStake;
         hand.StakeByStrategy[4] = s;
         g.StatsOf(4).TotalStaked += s;
+        g.StatsOf(4).HourStaked += s;
         g.StatsOf(4).HandsPlayed += 1;
         return;
     }
@@ -167,8 +168,11 @@ void PlaceStakes(Game& g, int h) {
         hand.StakeByStrategy[static_cast<size_t>(i)] = s;
         Statistics& stats = g.StatsOf(i);
         stats.TotalStaked += s;
+        stats.HourStaked += s;
         stats.HandsPlayed += 1;
-        stats.StakeAt(CountFor(g, i)) += s;
+        const int count = CountFor(g, i);
+        stats.StakeAt(count) += s;
+        stats.HandsAt(count) += 1;
     }
 }
 

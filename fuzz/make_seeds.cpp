@@ -1,5 +1,6 @@
-// Writes well-formed options files and saved games into <folder>/options_loader_fuzz
-// and <folder>/saved_game_loader_fuzz, the starting corpora of the fuzzers.
+// Writes well-formed options files, saved games and a shard of the tool into
+// <folder>/options_loader_fuzz, <folder>/saved_game_loader_fuzz and
+// <folder>/shard_json_fuzz, the starting corpora of the fuzzers.
 
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "analysis/analysis_report.h"
+#include "analysis/analysis_runner.h"
 #include "fuzz/fuzz_support.h"
 #include "io/options_file.h"
 #include "io/saved_game_file.h"
@@ -71,5 +74,19 @@ int main(int argc, char** argv) {
     Play(played);
     Write(options / "played.prm", EncodeOptions(played.Options));
     Write(games / "played.vlm", EncodeSavedGame(BuildSavedGame(played)));
+
+    // A shard as the tool writes it: a short run of the default rules.
+    const auto shards = folder / "shard_json_fuzz";
+    std::filesystem::create_directories(shards);
+    AnalysisRequest run;
+    ApplyDefaultOptions(run.Rules);
+    ResetStrategyToDefault(run.Strategy);
+    run.Rounds = 300;
+    run.Seed = 3;
+    run.ShardIndex = 1;
+    run.ShardCount = 2;
+    run.ChunkBlocks = 1;
+    const std::string json = AnalysisJson(run, RunAnalysis(run));
+    Write(shards / "shard.json", std::span(reinterpret_cast<const uint8_t*>(json.data()), json.size()));
     return 0;
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-10}
 build=build-fuzz
-targets=(options_loader_fuzz saved_game_loader_fuzz)
+targets=(options_loader_fuzz saved_game_loader_fuzz shard_json_fuzz)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
     -DVELMORA_FUZZ=ON -DVELMORA_BUILD_UI=OFF -DVELMORA_BUILD_TESTS=OFF >/dev/null

@@ -30,13 +30,20 @@ TEST(AnalysisRunner, TheSameSeedThreadsAndRoundsGiveTheSameResults) {
 }
 
 TEST(AnalysisRunner, ResultsDoNotDependOnTheNumberOfThreads) {
-    // 450,000 rounds are three chunks; however they fall to the threads, the sums
-    // are taken in chunk order.
-    ASSERT_EQ(ChunkBlocks(4500), 2000u);
-    const AnalysisResult one = RunAnalysis(Request(450000, 1, 5));
-    const AnalysisResult three = RunAnalysis(Request(450000, 3, 5));
-    EXPECT_EQ(one.HourBlocks, 4500u);
+    // 4,500 rounds in chunks of 20 blocks are three chunks, the last one shorter;
+    // however they fall to the threads, the sums are taken in chunk order.
+    AnalysisRequest q = Request(4500, 1, 5);
+    q.ChunkBlocks = 20;
+    const AnalysisResult one = RunAnalysis(q);
+    q.Threads = 3;
+    const AnalysisResult three = RunAnalysis(q);
+    EXPECT_EQ(one.HourBlocks, 45u);
     EXPECT_EQ(StatisticsSignature(one), StatisticsSignature(three));
+    // The chunks' size is part of what the seed plays: one chunk is other cards.
+    q.ChunkBlocks = 0;
+    EXPECT_NE(StatisticsSignature(RunAnalysis(q)), StatisticsSignature(one));
+    // Left to the runner, a run of 4,500 blocks is three chunks as well.
+    EXPECT_EQ(ChunkBlocks(4500), 2000u);
 }
 
 TEST(AnalysisRunner, RoundsAreRoundedUpToWholeBlocksAndChunksStayFew) {
@@ -75,6 +82,15 @@ TEST(AnalysisRunner, TheStrategiesShareTheCards) {
     for (int k = -9; k <= 9; ++k)
         if (k == 0 || k == 1 || k == -1) hours += basic.HourAt(k);
     EXPECT_EQ(hours, static_cast<int32_t>(r.HourBlocks));
+    // Each hand is booked at the count its strategy bets by.
+    for (int s = 1; s <= 4; ++s) {
+        int64_t byCount = 0;
+        for (int64_t n : r.Stats[size_t(s)].HandsByCount) byCount += n;
+        EXPECT_EQ(byCount, r.Stats[size_t(s)].HandsPlayed) << s;
+    }
+    // The ZOK Max Strategy sits out the negative counts.
+    for (int c = kMinCountIndex; c < 0; ++c) EXPECT_EQ(r.Stats[4].HandsAt(c), 0) << c;
+    EXPECT_GT(basic.HandsAt(-3), 0);
 }
 
 TEST(AnalysisRunner, TheSingleStrategyViewStakesAndBooksStrategyFourAlone) {
@@ -95,6 +111,7 @@ TEST(AnalysisRunner, TheSingleStrategyViewStakesAndBooksStrategyFourAlone) {
     for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c) {
         EXPECT_EQ(max.StakeAt(c), 0) << c;
         EXPECT_EQ(max.HourAt(c), 0) << c;
+        EXPECT_EQ(max.HandsAt(c), 0) << c;
         if (c < 0) {
             EXPECT_EQ(max.ResultAt(c), 0) << c;
         }

@@ -2,6 +2,9 @@
 // cycle its formats, the single-strategy button, Reset Game, saving and loading during
 // the run, and closing the window while the analysis runs.
 
+#include "analysis/analysis_runner.h"
+#include "analysis/chart_data.h"
+#include "analysis/charts_window.h"
 #include "analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
 #include "analysis/sim_form.h"
@@ -9,12 +12,24 @@
 #include "tests/ui/modal_answerer.h"
 #include "ui/file_ctrls.h"
 
+#include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLineSeries>
+#include <QClipboard>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
+
+#include <filesystem>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -33,6 +48,35 @@ void PickName(const QString& name) {
         picker->FileEdit->setText(name);
         picker->Button1->click();
     });
+}
+
+// The values of the bars of every strategy in the hourly chart, strategy by strategy.
+QList<QList<qreal>> HourlyBars(const TChartsWindow* charts) {
+    QList<QList<qreal>> bars;
+    for (QAbstractSeries* series : charts->HourlyChart()->series())
+        if (auto* barSeries = qobject_cast<QBarSeries*>(series))
+            for (QBarSet* set : barSeries->barSets()) {
+                bars << QList<qreal>();
+                for (int i = 0; i < set->count(); ++i) bars.back() << set->at(i);
+            }
+    return bars;
+}
+
+QList<QList<qreal>> Expected(const ChartData& data) {
+    QList<QList<qreal>> bars;
+    for (const ChartLine& line : data.Lines) {
+        bars << QList<qreal>();
+        for (const auto& v : line.Values) bars.back() << v.value_or(0);
+    }
+    return bars;
+}
+
+// Threads of this process, as Linux lists them.
+int ThreadsRunning() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task"))
+        ++n;
+    return n;
 }
 
 }  // namespace
@@ -109,6 +153,244 @@ private slots:
         });
         QCOMPARE(int(afterDoubleClick), int(kOddsScreen));
         QCOMPARE(int(afterClick), int(kCountScreen));
+    }
+
+    void TheWindowsWorkersGiveWhatTheToolGivesForTheSameSeedAndRounds() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.game().AnalysisSeed = 4242;
+        std::array<Statistics, 5> shown{};
+        uint64_t blocks = 0;
+        OptionsRecord rules;
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow() || Blocks(app.game()) < 30 * kTestChunkBlocks) return false;
+            for (int s = 1; s <= 4; ++s) shown[size_t(s)] = app.game().StatsOf(s);
+            blocks = app.game().HourBlocks;
+            rules = app.game().Options;
+            return true;
+        });
+        AnalysisRequest tool;
+        tool.Rules = rules;
+        tool.Strategy = app.game().Strategy;
+        tool.Seed = 4242;
+        tool.Rounds = blocks * 100;
+        tool.Threads = 1;
+        tool.ChunkBlocks = kTestChunkBlocks;
+        const AnalysisResult whole = RunAnalysis(tool);
+        QCOMPARE(whole.HourBlocks, blocks);
+        for (int s = 1; s <= 4; ++s) QVERIFY2(whole.Stats[size_t(s)] == shown[size_t(s)], "differ");
+        QVERIFY(shown[1].Blocks.Blocks == int64_t(blocks));
+    }
+
+    void StoppingAThreadedRunAgainAndAgainLeavesNoWorkerRunning() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        // A first run lets Qt start whatever threads of its own it starts once.
+        app.RunAnalysis([&] { return Blocks(app.game()) > 0; });
+        const int idle = ThreadsRunning();
+        for (int run = 0; run < 6; ++run) {
+            int during = 0;
+            bool otherModeChosen = false;
+            app.RunAnalysis([&] {
+                if (!app.form->ResultsWindow()) return false;
+                during = std::max(during, ThreadsRunning());
+                // Half the stops come before the first chunk is in, half after.
+                if (run % 2 == 1 && Blocks(app.game()) == 0) return false;
+                if (run % 3 == 2 && !otherModeChosen) {
+                    // Choosing the analysis again stops this run and starts a new one,
+                    // which the fixture's reset then stops.
+                    otherModeChosen = true;
+                    app.form->BettingAnalysisItem->trigger();
+                    return false;
+                }
+                app.form->ResetGameItem->trigger();
+                return true;
+            });
+            QVERIFY(during > idle);
+            QCOMPARE(ThreadsRunning(), idle);
+            QVERIFY(!app.form->ResultsWindow());
+            QCOMPARE(app.game().HourBlocks, 0u);
+            for (int s = 1; s <= 4; ++s) QCOMPARE(app.game().StatsOf(s).HandsPlayed, 0);
+        }
+        // Closing the program during a run: asked once, and the workers are gone.
+        app.form->show();
+        app.RunAnalysis([&] {
+            if (!app.form->ResultsWindow() || Blocks(app.game()) == 0) return false;
+            app.dialogs.answers = {true};
+            app.form->close();
+            return true;
+        });
+        QTRY_VERIFY(!app.form->isVisible());
+        QCOMPARE(ThreadsRunning(), idle);
+    }
+
+    void TheAdvantageCellsTellTheirStandardErrorAndNoOtherCellDoes() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        QString advantage, hands, oddsFormat;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            auto centre = [results](int column, int row) {
+                const QRectF cell = results->SimGrid->CellRect(column, row);
+                const QPointF c = cell.center() * results->SimGrid->Scale();
+                return results->SimGrid->mapTo(results, c.toPoint());
+            };
+            advantage = results->ToolTipAt(centre(4, 7));
+            hands = results->ToolTipAt(centre(4, 3));
+            QTest::mouseClick(results, Qt::LeftButton, {}, QPoint(300, 200));  // to odds
+            oddsFormat = results->ToolTipAt(centre(4, 7));
+            return true;
+        });
+        QVERIFY2(QRegularExpression("^-?\\d+\\.\\d+ % ± \\d+\\.\\d+ % \\(1 standard error, "
+                                    "[\\d,]+ hours\\)$")
+                     .match(advantage)
+                     .hasMatch(),
+                 qPrintable(advantage));
+        QCOMPARE(hands, QString());
+        QCOMPARE(oddsFormat, QString());
+    }
+
+    void TheExportsParseBackToTheNumbersShown() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.game().AnalysisSeed = 99;
+        std::array<Statistics, 5> shown{};
+        uint64_t blocks = 0;
+        QStringList menuItems;
+        QString clipboard, asText;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2) return false;
+            for (QAction* a : results->ResultsMenu()->actions())
+                if (!a->isSeparator()) menuItems << a->text();
+            QStringList names = {app.Path("out.csv"), app.Path("out.json")};
+            results->AskSaveName = [&names](const QString&, const QString&) {
+                return names.takeFirst();
+            };
+            results->ExportCsvItem->trigger();
+            results->ExportJsonItem->trigger();
+            results->CopyTextItem->trigger();
+            clipboard = QApplication::clipboard()->text();
+            asText = results->ResultsAsText();
+            for (int s = 1; s <= 4; ++s) shown[size_t(s)] = app.game().StatsOf(s);
+            blocks = app.game().HourBlocks;
+            return true;
+        });
+        QCOMPARE(menuItems, QStringList({"Show C&harts...", "&Copy as Text", "Export C&SV...",
+                                         "Export &JSON..."}));
+        QCOMPARE(clipboard, asText);
+        QVERIFY(clipboard.startsWith(kStatisticsTitle));
+        QVERIFY(clipboard.contains(kOddsTitle) && clipboard.contains(kCountTitle));
+
+        QFile json(app.Path("out.json"));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+        QCOMPARE(root["seed"].toInteger(), 99);
+        QCOMPARE(uint64_t(root["HourBlocks"].toInteger()), blocks);
+        const QJsonArray strategies = root["strategies"].toArray();
+        QCOMPARE(strategies.size(), 4);
+
+        QFile csv(app.Path("out.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        const QStringList head = lines[0].split(',');
+        for (int s = 1; s <= 4; ++s) {
+            const Statistics& st = shown[size_t(s)];
+            const QJsonObject j = strategies[s - 1].toObject();
+            QCOMPARE(j["HandsPlayed"].toInteger(), st.HandsPlayed);
+            QCOMPARE(j["TotalNet"].toDouble(), st.TotalNet);
+            QCOMPARE(j["TotalStaked"].toDouble(), st.TotalStaked);
+            QCOMPARE(j["BlockMoments"].toObject()["NetSquares"].toInteger(), st.Blocks.NetSquares);
+            QCOMPARE(j["AdvantageStandardErrorPercent"].toDouble(),
+                     100 * st.Blocks.AdvantageStandardError());
+            for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c)
+                QCOMPARE(j["ResultByCount"].toArray()[int(CountSlot(c))].toDouble(),
+                         st.ResultAt(c));
+
+            const QStringList row = lines[s].split(',');
+            QCOMPARE(row.size(), head.size());
+            auto field = [&](const QString& name) { return row[head.indexOf(name)]; };
+            QCOMPARE(field("HandsPlayed").toLongLong(), st.HandsPlayed);
+            QCOMPARE(field("TotalNet").toDouble(), st.TotalNet);
+            QCOMPARE(field("Hours").toULongLong(), blocks);
+            QCOMPARE(field("Seed"), QString("99"));
+            QCOMPARE(field("HoursAtMultiple_minus_3").toLongLong(), st.HourAt(-3));
+            QCOMPARE(field("StakedAtCount_4").toDouble(), st.StakeAt(4));
+            QCOMPARE(field("AdvantageStandardErrorPercent").toDouble(),
+                     100 * st.Blocks.AdvantageStandardError());
+        }
+    }
+
+    void TheChartsOpenFromTheMenuFollowTheGridAndCloseWithIt() {
+        AppFixture app;
+        app.StartUp();
+        app.game().Options.HideBettingIntro = true;
+        app.form->show();
+        QPointer<TChartsWindow> charts;
+        QString titleAtOpen, titleLater;
+        QList<QList<qreal>> barsShown, barsExpected;
+        int refreshesAtOpen = 0, lines = 0, linesWithPoints = 0;
+        qreal shareSum = 0;
+        int singleSets = -1;
+        QString singleCountTitle, singleHourlyTitle;
+        int stage = 0;
+        app.RunAnalysis([&] {
+            TSimForm* results = app.form->ResultsWindow();
+            if (!results || Blocks(app.game()) < 2 || results->Redraws() == 0) return false;
+            if (stage == 0) {
+                results->ChartsItem->trigger();
+                charts = results->Charts();
+                if (!charts) return true;
+                titleAtOpen = charts->HourlyChart()->title();
+                refreshesAtOpen = charts->Refreshes();
+                stage = 1;
+                return false;
+            }
+            // The grid's next redraws (one a clock second) redraw the charts too.
+            if (charts->Refreshes() < refreshesAtOpen + 2) return false;
+            titleLater = charts->HourlyChart()->title();
+            // What the bars hold is what the statistics say at the moment of a redraw.
+            results->ShowAnalysis();
+            barsShown = HourlyBars(charts);
+            barsExpected = Expected(HourlyResults(app.game()));
+            for (QAbstractSeries* series : charts->CountChart()->series()) {
+                if (auto* line = qobject_cast<QLineSeries*>(series)) {
+                    ++lines;
+                    if (line->count() > 0 && line->isVisible()) ++linesWithPoints;
+                } else if (auto* bars = qobject_cast<QBarSeries*>(series)) {
+                    for (int i = 0; i < bars->barSets().first()->count(); ++i)
+                        shareSum += bars->barSets().first()->at(i);
+                }
+            }
+            // The single-strategy view books neither hours by result nor counts.
+            results->Button1->click();
+            const auto single = HourlyBars(charts);
+            singleSets = int(single.size());
+            singleHourlyTitle = charts->HourlyChart()->title();
+            singleCountTitle = charts->CountChart()->title();
+            return true;
+        });
+        QVERIFY(!titleAtOpen.isEmpty());
+        QVERIFY2(titleAtOpen != titleLater, qPrintable(titleLater));  // more hours
+        QVERIFY(QRegularExpression("^How an hour of 100 rounds ends \\([\\d,]+ hours\\)$")
+                    .match(titleLater)
+                    .hasMatch());
+        QCOMPARE(barsShown.size(), 4);
+        QCOMPARE(barsShown, barsExpected);
+        QCOMPARE(lines, 4);
+        QCOMPARE(linesWithPoints, 4);
+        QVERIFY2(qAbs(shareSum - 100) < 1e-6, qPrintable(QString::number(shareSum)));
+        QCOMPARE(singleSets, 0);
+        QVERIFY(singleHourlyTitle.contains("when all four strategies play"));
+        QVERIFY(singleCountTitle.contains("when all four strategies play"));
+        // The reset at the end of the run closed the results window and its charts.
+        QVERIFY(charts.isNull());
     }
 
     void AClickOnTheHintLineAlsoCyclesTheFormats() {

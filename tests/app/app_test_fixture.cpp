@@ -18,6 +18,7 @@ AppFixture::AppFixture() {
     QDir::setCurrent(folder_.path());
     form = std::make_unique<TMainForm>(dialogs);
     form->resize(1024, 768);
+    form->SetAnalysisChunkBlocks(kTestChunkBlocks);
 }
 
 AppFixture::~AppFixture() {

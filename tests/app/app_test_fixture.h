@@ -14,6 +14,10 @@
 
 namespace velmora::testing {
 
+// Blocks of 100 rounds per chunk of the window's analysis in these tests: the first
+// merged figures come after a few thousand rounds, also in the sanitizer build.
+constexpr uint64_t kTestChunkBlocks = 10;
+
 class AppFixture {
 public:
     AppFixture();

@@ -1,0 +1,24 @@
+#pragma once
+// The analysis's statistics for a spreadsheet (CSV) and for the window's exports: a
+// game's statistics as the request and result the headless tool prints from, so the
+// window and the tool write the same files with the same code.
+
+#include <string>
+
+#include "analysis/analysis_runner.h"
+#include "engine/game.h"
+
+namespace velmora {
+
+// One header line, then one line per strategy measured (in the single-strategy view,
+// strategy 4 alone): its name, the rules, seed, rounds, hours, every statistic by name
+// (the count-indexed ones one column per count), the advantage and its standard error
+// in percent. Commas between fields, a dot for decimals, no thousands separators.
+std::string AnalysisCsv(const AnalysisRequest& request, const AnalysisResult& result);
+
+// The run shown in the window, as the tool would describe it: rules, strategy and
+// the seed of the game; the statistics, hours and play time of the game.
+AnalysisRequest RequestOfGame(const Game& game);
+AnalysisResult ResultOfGame(const Game& game);
+
+}  // namespace velmora
