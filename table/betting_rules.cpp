@@ -43,9 +43,7 @@ bool PlaceBet(TPlayer& t, int amount, int hand, int pause) {
 // come back once the chip has gone back or been changed.
 void ShowBetPanelsAgain(TPlayer& t) {
     if (!BettingNow(t)) return;
-    TableScene& s = t.Scene;
-    s[s.BetPanel].Visible = true;
-    s[s.Bet2Panel].Visible = t.game.Options.BetTwoHands;
+    ShowBetPanels(t, true);
     t.animator.Repaint();
 }
 
@@ -60,7 +58,7 @@ void BetOneChip(TPlayer& t) {
         return;
     }
     t.TwoChipBet = false;
-    s[s.BetPanel].Visible = s[s.Bet2Panel].Visible = false;
+    ShowBetPanels(t, false);
     GlideChip(t, s.MovingChip, Spot(t, 1), false, true);
     ShowBankroll(t);
     g.BetAmount = static_cast<uint16_t>(s[Spot(t, 1)].Tag);
@@ -209,7 +207,7 @@ void BetTwoHandsNow(TPlayer& t) {
     g.TwoHandsThisRound = true;
     if (s[s.MovingChip].Visible && s[s.MovingChip].Left < 100) {
         AddChips(t, chip, -1);
-        s[s.BetPanel].Visible = s[s.Bet2Panel].Visible = false;
+        ShowBetPanels(t, false);
         GlideChip(t, s.MovingChip, Spot(t, 3), false, true);
     } else {
         PlaceBetChip(t, chip, Spot(t, 3), kNoSprite);

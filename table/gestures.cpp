@@ -221,7 +221,7 @@ void BetRelease(TPlayer& t) {
 void ChipDrag(TPlayer& t, int x, int y) {
     if (!t.ChipDragging || t.BetDragged != 0) return;
     TableScene& s = t.Scene;
-    s[s.BetPanel].Visible = s[s.Bet2Panel].Visible = false;
+    ShowBetPanels(t, false);
     // The chip follows the pointer up, down and to the left, never right of its stack.
     const Sprite& stack = s[t.Pressed];
     s[s.MovingChip].MoveTo(stack.Left + std::min(0, x - t.PressX), stack.Top + y - t.PressY);

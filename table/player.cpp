@@ -112,16 +112,14 @@ void TPlayer::ShowBetBoxes(bool secondBox) {
 void TPlayer::PrepareBetting() {
     BetBoxPressed = false;
     ColourUp(*this);
-    Scene[Scene.BetPanel].Visible = true;
-    Scene[Scene.Bet2Panel].Visible = game.Options.BetTwoHands;
+    ShowBetPanels(*this, true);
     velmora::MakeChange(*this, game.CurrentBet);
     animator.Repaint();
 }
 
 void TPlayer::HideBetPanels() {
     ChipDragging = false;  // the betting phase is over
-    Scene[Scene.BetPanel].Visible = false;
-    Scene[Scene.Bet2Panel].Visible = false;
+    ShowBetPanels(*this, false);
     animator.Repaint();
 }
 

@@ -53,6 +53,11 @@ void RequestHit(TPlayer& t, int hand) {
     FinishHandsBefore(g, hand);
 }
 
+void ShowBetPanels(TPlayer& t, bool shown) {
+    t.Scene[t.Scene.BetPanel].Visible = shown;
+    t.Scene[t.Scene.Bet2Panel].Visible = shown && t.game.Options.BetTwoHands;
+}
+
 void FinishHandsBefore(Game& g, int hand) {
     // Hands are played 2, 1, 4, 3.
     for (int h : {2, 1, 4, 3}) {

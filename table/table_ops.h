@@ -19,6 +19,8 @@ void ShowHandLabel(TPlayer& t, int hand, std::string_view text);
 void SelectBetSpots(TPlayer& t, int hand);
 // A click on a hand's cards: hit it, finishing the hands played before it.
 void RequestHit(TPlayer& t, int hand);
+// The betting signs "PLACE YOUR BET" and, when two hands may be bet, "BET 2 HANDS".
+void ShowBetPanels(TPlayer& t, bool shown);
 // A move on hand 1..4 is done with the hands played before it: they count as stood.
 void FinishHandsBefore(Game& g, int hand);
 
