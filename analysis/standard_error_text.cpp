@@ -7,10 +7,14 @@ namespace velmora {
 
 std::string WithThousands(int64_t value) {
     const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : uint64_t(value);
-    std::string digits = std::to_string(magnitude);
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(static_cast<size_t>(i), ",");
-    return value < 0 ? "-" + digits : digits;
+    const std::string digits = std::to_string(magnitude);
+    // Built by appending: GCC 12 warns falsely about the overlap of an insert here.
+    std::string text = value < 0 ? "-" : "";
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+        text += digits[i];
+    }
+    return text;
 }
 
 std::string AdvantageToolTip(const Statistics& s) {
