@@ -1,7 +1,7 @@
 #include "app/analysis_benchmark.h"
 
 #include "analysis/analysis_runner.h"
-#include "analysis/sim_form.h"
+#include "ui/analysis/sim_form.h"
 #include "app/main_form.h"
 #include "engine/run_loop.h"
 #include "ui/qt_host.h"

@@ -1,6 +1,6 @@
 #include "app/main_form.h"
 
-#include "analysis/sim_form.h"
+#include "ui/analysis/sim_form.h"
 #include "analysis/worker_analysis.h"
 #include "app/about_box.h"
 #include "app/about_hit_box.h"

@@ -4,10 +4,10 @@
 
 #include "analysis/analysis_runner.h"
 #include "analysis/chart_data.h"
-#include "analysis/charts_window.h"
-#include "analysis/results_grid_view.h"
+#include "ui/analysis/charts_window.h"
+#include "ui/analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
-#include "analysis/sim_form.h"
+#include "ui/analysis/sim_form.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/ui/modal_answerer.h"
 #include "ui/file_ctrls.h"

@@ -1,10 +1,10 @@
-#include "analysis/sim_form.h"
+#include "ui/analysis/sim_form.h"
 
 #include "analysis/analysis_export.h"
 #include "analysis/analysis_report.h"
-#include "analysis/charts_window.h"
+#include "ui/analysis/charts_window.h"
 #include "analysis/grid_text.h"
-#include "analysis/results_grid_view.h"
+#include "ui/analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
 #include "analysis/standard_error_text.h"
 #include "engine/game.h"

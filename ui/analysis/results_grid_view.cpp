@@ -1,4 +1,4 @@
-#include "analysis/results_grid_view.h"
+#include "ui/analysis/results_grid_view.h"
 
 #include "analysis/results_grid.h"
 

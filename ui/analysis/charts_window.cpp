@@ -1,4 +1,4 @@
-#include "analysis/charts_window.h"
+#include "ui/analysis/charts_window.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
