@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/decision_report.h"
 #include "engine/hand.h"
 #include "engine/host.h"
 #include "engine/options.h"
@@ -46,6 +47,7 @@ struct Game {
     Host& host;
     TableDisplay* Table = nullptr;      // set while the table window exists
     ResultsDisplay* Results = nullptr;  // set while the results window exists
+    DecisionReport* Decisions = nullptr;  // told of every judged move of the player
 
     // Settings.
     StrategyTable Strategy;  // the live playing strategy

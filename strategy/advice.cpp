@@ -11,6 +11,25 @@ namespace {
 
 std::string UpCardText(int up) { return up == 11 ? "Ace" : std::to_string(up); }
 
+void ReportJudged(Game& g, int hand, uint16_t action) {
+    const THand& h = g.Hand(hand);
+    JudgedDecision d;
+    d.practice = g.PracticeDeckMode;
+    d.hand = hand;
+    d.total = h.Total;
+    d.soft = h.IsSoft();
+    d.pair = h.NumCards == 2 && h.Cards[1].Value == h.Cards[2].Value;
+    d.canSplit = h.CanSplit;
+    d.canDouble = h.CanDouble;
+    d.canSurrender = h.CanSurrender;
+    d.upCard = g.UpCard();
+    d.taken = action;
+    const StrategyMove asked = StrategyMoveFor(g, hand, d.upCard, h.Total, action);
+    d.asked = asked.action;
+    d.adviceCode = asked.advice;
+    if (d.asked != kNoAction) g.Decisions->DecisionJudged(d);
+}
+
 }  // namespace
 
 // Out of line: it builds text, and only while the table is shown.
@@ -57,6 +76,7 @@ BoxPosition AdviceBoxPosition(int hand) {
 
 void CheckAdvice(Game& g, int hand, uint16_t action) {
     if (!IsPlayerHand(hand) || g.Hand(hand).Finished) return;
+    if (g.Decisions && action != kHint) ReportJudged(g, hand, action);
     const uint16_t kept = g.PlayerAction;
     g.PlayerAction = action;
     DecideAction(g, hand, g.UpCard(), g.Hand(hand).Total);

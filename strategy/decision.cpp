@@ -7,12 +7,7 @@ namespace velmora {
 
 namespace {
 
-struct Outcome {
-    uint16_t action;
-    uint16_t advice;
-};
-
-Outcome DecideSoft(const Game& g, const THand& h, int up, int t) {
+StrategyMove DecideSoft(const Game& g, const THand& h, int up, int t) {
     const StrategyTable& s = g.Strategy;
     // A soft 12 that may be split is a pair of aces.
     if (t == 12 && h.CanSplit && s.Takes(kSplitPlane + 22, up)) return {kSplit, kAdviceSplitAces};
@@ -23,7 +18,7 @@ Outcome DecideSoft(const Game& g, const THand& h, int up, int t) {
     return {kStand, kAdviceStandSoft};
 }
 
-Outcome DecideHard(const Game& g, const THand& h, int up, int t) {
+StrategyMove DecideHard(const Game& g, const THand& h, int up, int t, uint16_t judged) {
     const StrategyTable& s = g.Strategy;
     // A pair's hard total is twice its card value: eights read row 416.
     if (h.CanSplit && s.Takes(kSplitPlane + t, up)) return {kSplit, kAdviceSplitPair};
@@ -31,8 +26,8 @@ Outcome DecideHard(const Game& g, const THand& h, int up, int t) {
     if (t <= 11) {
         if (h.CanDouble && s.Takes(kDoublePlane + t, up)) return {kDouble, kAdviceDoubleHard};
         // The player's own double or split of a small total, judged against a hit.
-        if (g.PlayerAction == kDouble) return {kHit, kAdviceDoNotDouble};
-        if (g.PlayerAction == kSplit && h.CanSplit && t >= 8)
+        if (judged == kDouble) return {kHit, kAdviceDoNotDouble};
+        if (judged == kSplit && h.CanSplit && t >= 8)
             return {kHit, kAdviceNeverSplit4sOr5s};
         return {kHit, kAdviceHitHard};
     }
@@ -43,11 +38,16 @@ Outcome DecideHard(const Game& g, const THand& h, int up, int t) {
 
 }  // namespace
 
+StrategyMove StrategyMoveFor(const Game& g, int hand, int up, int total, uint16_t judged) {
+    if (!IsPlayerHand(hand) || !StrategyTable::IsUpCard(up) || total < 2 || total > 21) return {};
+    const THand& h = g.Hand(hand);
+    return h.IsSoft() ? DecideSoft(g, h, up, total) : DecideHard(g, h, up, total, judged);
+}
+
 void DecideAction(Game& g, int hand, int up, int total) {
     if (!IsPlayerHand(hand) || !StrategyTable::IsUpCard(up) || total < 2 || total > 21) return;
     if (g.SimulationMode) g.PlayerAction = kNoAction;
-    const THand& h = g.Hand(hand);
-    const Outcome o = h.IsSoft() ? DecideSoft(g, h, up, total) : DecideHard(g, h, up, total);
+    const StrategyMove o = StrategyMoveFor(g, hand, up, total, g.PlayerAction);
     RecordDecision(g, o.action, o.advice, hand);
 }
 

@@ -26,6 +26,17 @@ enum AdviceCode : uint16_t {
     kAdviceSurrender = 500,
 };
 
+// The strategy's move for hand `hand` (1..4) with total `total` against up card
+// `up` (2..11), with the advice code that explains it. `judged` is the move being
+// judged (PlayerAction of the rules): a double or split of a small hard total is
+// answered with the sentence that says not to. No move (action 0) for arguments
+// out of range.
+struct StrategyMove {
+    uint16_t action = 0;
+    uint16_t advice = 0;
+};
+StrategyMove StrategyMoveFor(const Game& game, int hand, int up, int total, uint16_t judged);
+
 // Decides hand `hand` (1..4) with total `total` against up card `up` (2..11) and
 // hands the outcome to RecordDecision. Out-of-range arguments change nothing.
 void DecideAction(Game& game, int hand, int up, int total);
