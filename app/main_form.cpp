@@ -372,6 +372,11 @@ void TMainForm::ExitClick() {
 }
 
 void TMainForm::RunMode(Mode mode) {
+    // Chosen from the Run menu by keyboard, the menu bar still has the keyboard: the
+    // run starts inside the menu's command, before the menu bar would have let go,
+    // and the first play key would only highlight its menu-bar item. The table
+    // takes the keys back.
+    if (menuBar()->hasFocus()) setFocus(Qt::OtherFocusReason);
     WaitScope wait(*this);
     ChooseMode(*game_, mode);
 }

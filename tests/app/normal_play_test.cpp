@@ -15,6 +15,8 @@
 #include "ui/table/table_widget.h"
 #include "ui/table/table_window.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -194,6 +196,37 @@ class NormalPlayTest : public QObject {
         QCOMPARE(won, bet);
         QVERIFY2(!app.dialogs.boxes.filter("Hit").isEmpty(),
                  qPrintable(app.dialogs.boxes.join(" | ")));
+    }
+
+    // Alt+R, N starts Normal Play; the very first B then bets, as the keyboard is
+    // the table's again and not the menu bar's.
+    void AModeChosenByKeyboardLeavesTheKeysToTheTable() {
+        AppFixture app;
+        Start(app, QSize(1024, 768));
+        app.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        bool tried = false;
+        double bet = 0;
+        QTimer player;
+        QObject::connect(&player, &QTimer::timeout, [&] {
+            TableWindow* window = app.form->TableWindowShown();
+            if (tried || !window || !app.form->BetItem->isVisible()) return;
+            Seat seat(*window);
+            if (!BettingNow(seat.Player())) return;
+            tried = true;
+            // The key goes where the platform sends it: to the widget with the focus.
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : app.form.get(), Qt::Key_B);
+            bet = seat.Player().ChipsOnSpot(1);
+            GameReset(app.game());
+        });
+        player.start(5);
+        QTimer::singleShot(20000, [&] { GameReset(app.game()); });  // never hang
+        QTest::keyClick(app.form.get(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(app.form->RunMenu->isVisible());
+        QTest::keyClick(app.form->RunMenu, Qt::Key_N);  // returns when the run has ended
+        QVERIFY(tried);
+        QCOMPARE(bet, 25.0);
     }
 
     // A settings window over the waiting table has the keyboard: the play keys do
