@@ -222,5 +222,77 @@ TEST_F(BettingRulesTest, TheBetsDragZonesAtTheirEdges) {
     }
 }
 
+// A touch on the bet of a pair of fours or fives asks whether to double rather than
+// split; practice asks nothing and doubles. Other pairs split, other hands double.
+TEST_F(BettingRulesTest, APairOfFoursOrFivesAsksDoubleOrSplit) {
+    struct Row {
+        int card;
+        bool practice;
+        bool yes;  // the answer, when asked
+        bool asked;
+        uint16_t action;
+    };
+    const Row rows[] = {
+        {4, false, true, true, kDouble}, {4, false, false, true, kSplit},
+        {5, false, true, true, kDouble}, {5, false, false, true, kSplit},
+        {5, true, false, false, kDouble}, {8, false, true, false, kSplit},
+        {6, false, true, false, kSplit},
+    };
+    for (const Row& row : rows) {
+        table.ReturnBets();
+        Deciding(false, false);
+        game.PracticeDeckMode = row.practice;
+        THand& hand = game.Hand(1);
+        hand.Cards[1].Value = hand.Cards[2].Value = static_cast<uint16_t>(row.card);
+        hand.Total = static_cast<uint16_t>(2 * row.card);
+        hand.IsPair = hand.CanSplit = true;
+        host.boxes.clear();
+        host.answers.assign(1, row.yes);
+        MousePress(table, Id("Bet1"), 20, 20);
+        MouseRelease(table, 20, 20, true);
+        const bool asked =
+            !host.boxes.empty() && host.boxes[0] == "question: Double Down on the Pair? (No = Split)";
+        EXPECT_EQ(asked, row.asked) << row.card << (row.practice ? " practice" : "");
+        EXPECT_EQ(game.PlayerAction, row.action) << row.card << (row.practice ? " practice" : "");
+    }
+    game.PracticeDeckMode = false;
+}
+
+// The last bet again on two hands (a click on the table): each spot staked what the
+// rack covers, $5 chips two to a hand; a rack short of both hands bets one.
+TEST_F(BettingRulesTest, TheLastBetAgainOnTwoHands) {
+    struct Row {
+        int minimum;
+        int last;
+        std::array<uint16_t, kChipKinds> rack;
+        double spot1, spot3;
+    };
+    const Row rows[] = {
+        {25, 25, {0, 0, 8, 3, 3, 3, 0}, 25, 25},
+        {5, 5, {0, 10, 2, 4, 1, 0, 0}, 10, 10},
+        {25, 100, {0, 0, 0, 2, 0, 0, 0}, 100, 100},
+        {25, 100, {0, 0, 0, 1, 0, 0, 0}, 100, 0},  // $100 in all: one hand
+        {5, 5, {0, 3, 0, 0, 0, 0, 0}, 5, 0},       // $15: not $10 a hand
+        {25, 100, {0, 0, 2, 0, 0, 0, 0}, 25, 25},  // short of the last bet: the minimum
+    };
+    for (const Row& row : rows) {
+        UseMinimum(row.minimum);
+        SetRack(row.rack);
+        const double start = game.Bankroll;
+        game.TwoHandsThisRound = true;
+        game.BettingOpen = true;
+        game.BetAmount = 0;
+        game.CurrentBet = static_cast<uint16_t>(row.last);
+        MousePress(table, kNoSprite, 100, 250);
+        MouseRelease(table, 100, 250, true);
+        EXPECT_EQ(table.ChipsOnSpot(1), row.spot1) << row.last << " at $" << row.minimum;
+        EXPECT_EQ(table.ChipsOnSpot(3), row.spot3) << row.last << " at $" << row.minimum;
+        EXPECT_EQ(game.BetAmount, row.spot1) << row.last << " at $" << row.minimum;
+        EXPECT_DOUBLE_EQ(game.Bankroll, start - row.spot1 - row.spot3);
+        EXPECT_DOUBLE_EQ(game.Bankroll, RackValue());
+        table.ReturnBets();
+    }
+}
+
 }  // namespace
 }  // namespace velmora::testing
