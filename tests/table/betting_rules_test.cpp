@@ -162,7 +162,9 @@ TEST_F(BettingRulesTest, AChipDroppedInPlayDoublesTheHandOfItsZone) {
         table.ChipDragging = true;
         ReleaseChip(table);
         EXPECT_EQ(game.PlayerAction, row.hand ? kDouble : kNoAction) << "left " << row.left;
-        if (row.hand) EXPECT_EQ(game.ActiveHand, row.hand) << "left " << row.left;
+        if (row.hand) {
+            EXPECT_EQ(game.ActiveHand, row.hand) << "left " << row.left;
+        }
         EXPECT_FALSE(table.ChipDragging);
         EXPECT_DOUBLE_EQ(game.Bankroll, bankroll) << "left " << row.left;  // no chip used
         EXPECT_DOUBLE_EQ(game.Bankroll, RackValue());
@@ -213,8 +215,9 @@ TEST_F(BettingRulesTest, TheBetsDragZonesAtTheirEdges) {
         MouseMove(table, x, y);
         const std::string where = std::to_string(row.hand) + " at " + std::to_string(row.left) +
                                   "," + std::to_string(row.top);
-        if (row.action != kSurrender)
+        if (row.action != kSurrender) {
             EXPECT_EQ(table.Scene[table.Scene.Ring(row.hand, 1)].Visible, row.ringShown) << where;
+        }
         MouseRelease(table, x, y, false);
         EXPECT_EQ(game.PlayerAction, row.action) << where;
         EXPECT_EQ(bet.Left, homeLeft) << where;  // every release puts the bet home
