@@ -20,9 +20,12 @@ class Walk {
         asked_ = row;
         return std::nullopt;
     }
-    // The rules answer without a row: the class is the last row that said no, else
-    // `row` (0 or an always-hit row).
-    HandClass Fixed(int row) const { return Class(asked_ ? asked_ : row); }
+    // The rules answer `action` without a row. A player who takes it agreed with the
+    // last row that said no (hitting a 10 is right under DOUBLE DOWN Hard 10); any
+    // other move is a mistake of its own, under `row` (0 or an always-hit row).
+    HandClass Fixed(int row, uint16_t action) const {
+        return Class(asked_ && d_.taken == action ? asked_ : row);
+    }
     HandClass Class(int row) const { return {row, d_.soft, d_.total}; }
 
   private:
@@ -39,7 +42,7 @@ HandClass SoftClass(const JudgedDecision& d, const StrategyTable& s) {
         if (auto c = w.Ask(kSplitPlane + 22, kSplit)) return *c;
     if (d.canDouble)
         if (auto c = w.Ask(kDoublePlane + t, kDouble)) return *c;
-    if (t <= 16) return w.Fixed(0);  // always hit
+    if (t <= 16) return w.Fixed(0, kHit);
     return w.Class(kHitPlane + t);   // the hit row decides either way
 }
 
@@ -48,11 +51,11 @@ HandClass HardClass(const JudgedDecision& d, const StrategyTable& s) {
     Walk w(d, s);
     if (d.canSplit)
         if (auto c = w.Ask(kSplitPlane + t, kSplit)) return *c;
-    if (t >= 17) return w.Fixed(0);  // always stand
+    if (t >= 17) return w.Fixed(0, kStand);
     if (t <= 11) {
         if (d.canDouble)
             if (auto c = w.Ask(kDoublePlane + t, kDouble)) return *c;
-        return w.Fixed(kHitPlane + t);  // rows 204..211: always hit
+        return w.Fixed(kHitPlane + t, kHit);  // rows 204..211: always hit
     }
     if (d.canSurrender)
         if (auto c = w.Ask(kSurrenderPlane + t, kSurrender)) return *c;

@@ -27,8 +27,9 @@ struct HandClass {
 // it. For a right move that is the row that decided. So a hit on a hard 16 that
 // should surrender counts under SURRENDER Hard 16, a stand there under HIT Hard 16.
 // Where the rules answer after every row said no (a hard 10 that is not doubled
-// hits), the class is the last row that said no: hitting a 10 against a 10 is
-// right under DOUBLE DOWN Hard 10.
+// hits), the player who takes that answer was right at the last row that said no
+// (DOUBLE DOWN Hard 10); one who stands on the 10 made a mistake of its own (HIT
+// Hard 10, one of the always-hit rows 204..211).
 HandClass ClassOf(const JudgedDecision& decision, const StrategyTable& table);
 
 // The class a row stands for on its own (the editor's buttons and the drill).

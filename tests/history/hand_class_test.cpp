@@ -47,15 +47,18 @@ TEST(HandClass, TheClassIsTheFirstRowTheMoveAndTheTablePartOn) {
         {"split aces", Judged({12, true, true}, 10, kStand), 422, "SPLIT Aces"},
         // Where the rules answer after a row said no, that row is the class.
         {"stand 9s v 10", Judged({18, false, true}, 10, kStand), 418, "SPLIT 9's"},
+        {"hit 9s v 10", Judged({18, false, true}, 10, kHit), 0, "Hard 18"},
         {"stand 18 v 10", Judged({18}, 10, kStand), 0, "Hard 18"},
         {"stand 17", Judged({17}, 11, kStand), 0, "Hard 17"},
         // Small hard totals: the double row, else the always-hit rows 204..211.
         {"double 10 v 10", Judged({10}, 10, kDouble), 310, "DOUBLE DOWN Hard 10"},
         {"hit 10 v 10", Judged({10}, 10, kHit), 310, "DOUBLE DOWN Hard 10"},
+        {"stand 10 v 10", Judged({10}, 10, kStand), 210, "HIT Hard 10"},
         {"stand 9, 3 cards", Without(Judged({9}, 5, kStand), 1, 1, 1), 209, "HIT Hard 9"},
         // Soft hands: the double row, then soft 16 or less always hits, above the hit row.
         {"hit soft 15 v 5", Judged({15, true}, 5, kHit), 315, "DOUBLE DOWN Soft 15"},
-        {"stand soft 15 v 9", Judged({15, true}, 9, kStand), 315, "DOUBLE DOWN Soft 15"},
+        {"hit soft 15 v 9", Judged({15, true}, 9, kHit), 315, "DOUBLE DOWN Soft 15"},
+        {"stand soft 15 v 9", Judged({15, true}, 9, kStand), 0, "Soft 15"},
         {"stand soft 15, 3 cards", Without(Judged({15, true}, 9, kStand), 1, 1, 1), 0, "Soft 15"},
         {"hit soft 18 v 9", Judged({18, true}, 9, kHit), 218, "HIT Soft 18"},
         {"double soft 18 v 9", Judged({18, true}, 9, kDouble), 318, "DOUBLE DOWN Soft 18"},

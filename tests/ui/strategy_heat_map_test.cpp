@@ -37,7 +37,7 @@ JudgedDecision Move(int total, bool pair, int up, uint16_t taken, uint16_t asked
 // What is drawn at a control's corner, where its background shows.
 QColor DrawnBackground(QWidget* w) { return w->grab().toImage().pixelColor(1, 1); }
 
-bool Plain(QWidget* w) { return !w->autoFillBackground() && w->toolTip().isEmpty(); }
+bool Plain(QWidget* w) { return w->styleSheet().isEmpty() && w->toolTip().isEmpty(); }
 
 }  // namespace
 

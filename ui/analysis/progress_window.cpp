@@ -16,6 +16,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "history/history_writer.h"
@@ -27,7 +28,7 @@ namespace velmora {
 namespace {
 
 constexpr int kWindowWidth = 900;
-constexpr int kWindowHeight = 760;
+constexpr int kWindowHeight = 820;
 
 QColor ColourOf(const std::string& mode) {
     if (mode == kNormalMode) return QColor(0x1f, 0x77, 0xb4);
@@ -64,7 +65,8 @@ TProgressWindow::TProgressWindow(HistoryWriter* history, DialogService& dialogs,
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(320);
 
-    auto* heading = new QLabel("The ten costliest mistakes", this);
+    heading_ = new QLabel("The ten costliest mistakes", this);
+    QLabel* heading = heading_;
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -77,6 +79,14 @@ TProgressWindow::TProgressWindow(HistoryWriter* history, DialogService& dialogs,
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
+    for (int column : {4, 5})
+        table_->horizontalHeaderItem(column)->setToolTip(
+            "A share of the bet, shown where an exact analysis of the rules gives the cost of a mistake");
+    // All ten rows in view, without a scroll bar.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             kMistakesShown * table_->verticalHeader()->defaultSectionSize() +
+                             2 * table_->frameWidth() + 2);
 
     ExportButton = new QPushButton("&Export CSV...", this);
     ExportButton->setObjectName("ExportButton");
@@ -95,9 +105,9 @@ TProgressWindow::TProgressWindow(HistoryWriter* history, DialogService& dialogs,
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Summary);
-    layout->addWidget(view, 3);
+    layout->addWidget(view, 1);
     layout->addWidget(heading);
-    layout->addWidget(table_, 2);
+    layout->addWidget(table_, 0);
     layout->addLayout(buttons);
 
     AskExportFile = [this] {
@@ -171,6 +181,12 @@ void TProgressWindow::ShowMistakes() {
     if (history_)
         worst = history_->Read([](HistoryStore& s) { return s.CostliestMistakes(kMistakesShown); });
     if (!worst) return;
+    // Until an exact analysis gives the cost of a mistake, the list is by how often.
+    const bool costed = std::any_of(worst->begin(), worst->end(),
+                                    [](const CellStats& c) { return c.costTotal.has_value(); });
+    heading_->setText(costed || worst->empty()
+                          ? "The ten costliest mistakes"
+                          : "The ten costliest mistakes (by how often, until their cost is known)");
     table_->setRowCount(static_cast<int>(worst->size()));
     const Qt::Alignment right = Qt::AlignRight;
     for (int i = 0; i < static_cast<int>(worst->size()); ++i) {

@@ -59,6 +59,7 @@ class TProgressWindow : public QWidget {
     QBarCategoryAxis* days_ = nullptr;
     QValueAxis* percent_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QLabel* heading_ = nullptr;
 };
 
 }  // namespace velmora

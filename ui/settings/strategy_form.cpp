@@ -58,19 +58,20 @@ QLabel* NewHeading(QWidget* parent, const char* name, const char* text) {
     return label;
 }
 
-// A control coloured by the player's mistakes, or plain again.
+// A control coloured by the player's mistakes, or plain again. A style sheet, not the
+// palette: the desktop's own styles draw a button's palette colour only as a tint.
 void PaintMistake(QWidget* control, const std::optional<MistakeCount>& count) {
     if (!count) {
-        control->setAutoFillBackground(false);
-        control->setPalette(QPalette());
+        control->setStyleSheet(QString());
         control->setToolTip(QString());
         return;
     }
-    QPalette palette = control->palette();
-    // Buttons fill their background with the button colour.
-    palette.setColor(control->backgroundRole(), TStrategyForm::MistakeColour(count->WrongShare()));
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
+    // Only the control itself (its tooltip keeps its own look), in the window's type.
+    const QColor colour = TStrategyForm::MistakeColour(count->WrongShare());
+    const bool bold = control->parentWidget() && control->parentWidget()->font().bold();
+    control->setStyleSheet(QString("%1 { background-color: %2; font-weight: %3; }")
+                               .arg(control->metaObject()->className(), colour.name(),
+                                    bold ? "bold" : "normal"));
     control->setToolTip(QString::fromStdString(MistakeTip(*count)));
 }
 
@@ -212,7 +213,7 @@ void TStrategyForm::Connect() {
 QColor TStrategyForm::MistakeColour(double wrongShare) {
     // Pale green for cells always right, through yellow, to pale red for cells always wrong.
     const double s = std::clamp(wrongShare, 0.0, 1.0);
-    const QColor right(190, 235, 190), half(255, 232, 140), wrong(255, 150, 150);
+    const QColor right(150, 220, 150), half(255, 220, 100), wrong(240, 110, 110);
     const QColor& from = s < 0.5 ? right : half;
     const QColor& to = s < 0.5 ? half : wrong;
     const double f = s < 0.5 ? s * 2 : (s - 0.5) * 2;
