@@ -4,6 +4,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -34,7 +35,8 @@ constexpr std::array<const char*, 2> kMigrations = {
     " correct INTEGER NOT NULL,"
     " cost REAL"                  // in bets; NULL where not known
     ");",
-    "CREATE INDEX decisions_by_cell ON decisions(row_code, soft, total, up_card, correct);"
+    // Covering: the heat map and the costliest mistakes read the index alone.
+    "CREATE INDEX decisions_by_cell ON decisions(row_code, soft, total, up_card, correct, cost);"
     "CREATE INDEX decisions_by_day ON decisions(day, mode, correct);",
 };
 
@@ -86,6 +88,9 @@ class Statement {
     sqlite3_stmt* stmt_ = nullptr;
     int rc_ = SQLITE_OK;
 };
+
+// A whole number from SQLite's text; 0 for none.
+int ToInt(const std::string& text) { return std::atoi(text.c_str()); }
 
 int Exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
 
@@ -170,7 +175,7 @@ struct Attempt {
 int Migrate(sqlite3* db, HistoryFault& fault) {
     int rc = Exec(db, "BEGIN IMMEDIATE");
     if (rc != SQLITE_OK) return rc;
-    const int version = std::stoi("0" + Single(db, "PRAGMA user_version", rc));
+    const int version = ToInt(Single(db, "PRAGMA user_version", rc));
     if (rc == SQLITE_OK && version > HistoryStore::LatestVersion()) {
         fault = HistoryFault::Newer;
         Exec(db, "ROLLBACK");
@@ -426,7 +431,7 @@ bool HistoryStore::ExportCsv(const std::filesystem::path& file, std::string& err
 int HistoryStore::SchemaVersion() {
     int rc = SQLITE_OK;
     const std::string v = Single(db_, "PRAGMA user_version", rc);
-    return rc == SQLITE_OK ? std::stoi("0" + v) : -1;
+    return rc == SQLITE_OK ? ToInt(v) : -1;
 }
 
 }  // namespace velmora
