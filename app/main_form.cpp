@@ -461,10 +461,15 @@ void TMainForm::TopicsClick() {
 }
 
 void TMainForm::MyProgressClick() {
-    if (!progress_)
+    if (!progress_) {
         progress_ = new TProgressWindow(historyWriter_.get(), dialogs_, this);
-    else
+        // The drill forgets what it learnt from a cleared history.
+        progress_->Cleared = [this] {
+            if (history_) history_->ForgetSchedule();
+        };
+    } else {
         progress_->Refresh();
+    }
     progress_->show();
     progress_->raise();
     progress_->activateWindow();

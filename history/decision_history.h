@@ -42,6 +42,11 @@ class DecisionHistory : public DecisionReport, public DrillCases {
 
     // The schedule, built from the history at the first use.
     DrillSchedule& Schedule();
+    // After the history was cleared: the schedule is built again at its next use.
+    void ForgetSchedule() {
+        schedule_ = DrillSchedule();
+        scheduleLoaded_ = false;
+    }
 
   private:
     const Game& game_;

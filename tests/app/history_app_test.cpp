@@ -13,6 +13,7 @@
 #include <QBarSeries>
 #include <QChart>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -115,6 +116,26 @@ class HistoryAppTest : public QObject {
         for (const DayAccuracy& d : *history->Read([](HistoryStore& s) { return s.AccuracyByDay(); }))
             if (d.mode == "Drill") drilled += d.played;
         QCOMPARE(drilled, int64_t{8});
+
+        // Export, then clear with the question answered No, then Yes.
+        app.form->ProgressItem->trigger();
+        progress->AskExportFile = [&] { return app.Path("mine.csv"); };
+        progress->ExportButton->click();
+        QFile csv(app.Path("mine.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), 1 + 58 + 1);  // heading, the moves, the last line's end
+        QVERIFY(lines[1].contains(",Practice,"));
+        QVERIFY(lines[58].contains(",Drill,"));
+        app.dialogs.answers = {false};
+        progress->ClearButton->click();
+        QCOMPARE(*history->Read([](HistoryStore& s) { return s.Count(); }), int64_t{58});
+        app.dialogs.answers = {true};
+        progress->ClearButton->click();
+        QVERIFY(app.dialogs.boxes.last().contains("Clear the whole decision history?"));
+        QCOMPARE(*history->Read([](HistoryStore& s) { return s.Count(); }), int64_t{0});
+        QVERIFY(progress->Summary->text().startsWith("No judged moves yet"));
+        QCOMPARE(progress->MistakesTable()->rowCount(), 0);
     }
 };
 

@@ -217,6 +217,7 @@ void TProgressWindow::ClearClick() {
     if (!history_) return;
     if (!dialogs_.AskYesNo("Clear the whole decision history? This cannot be undone.")) return;
     history_->Read([](HistoryStore& s) { return s.Clear(); });
+    if (Cleared) Cleared();
     Refresh();
 }
 

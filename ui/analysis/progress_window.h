@@ -43,6 +43,8 @@ class TProgressWindow : public QWidget {
 
     // The file Export writes; by default the player picks it. Empty: cancelled.
     std::function<QString()> AskExportFile;
+    // Told when the history has been cleared.
+    std::function<void()> Cleared;
 
     void ExportClick();
     void ClearClick();
