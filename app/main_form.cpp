@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "ui/analysis/progress_window.h"
 #include "ui/analysis/sim_form.h"
 #include "analysis/worker_analysis.h"
 #include "app/about_box.h"
@@ -11,6 +12,8 @@
 #include "engine/play_commands.h"
 #include "engine/run_loop.h"
 #include "engine/shoe.h"
+#include "history/decision_history.h"
+#include "history/history_writer.h"
 #include "io/options_file.h"
 #include "io/saved_game_file.h"
 #include "table/player.h"
@@ -121,13 +124,19 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    // The child windows refer to the game: they go first.
+    // The child windows refer to the game and the history: they go first.
+    delete progress_;
     delete results_;
     delete table_;
     for (const QPointer<TableWindow>& table : retiredTables_) delete table;
     delete rules_;
     delete strategy_;
     delete prefer_;
+    // What is still queued is committed as the history closes.
+    game_->Decisions = nullptr;
+    game_->Drill = nullptr;
+    history_.reset();
+    historyWriter_.reset();
 }
 
 TSimForm* TMainForm::ResultsWindow() const { return results_; }
@@ -135,6 +144,8 @@ TSimForm* TMainForm::ResultsWindow() const { return results_; }
 TableWindow* TMainForm::TableWindowShown() const { return table_; }
 
 THelpWindow* TMainForm::HelpWindow() const { return help_; }
+
+TProgressWindow* TMainForm::ProgressWindow() const { return progress_; }
 
 TRulesForm* TMainForm::RulesWindow() const { return rules_; }
 
@@ -172,6 +183,8 @@ void TMainForm::BuildMenus() {
     NormalPlayItem = RunMenu->addAction("&Normal Play", this, [this] { RunMode(Mode::Normal); });
     PracticeDeckItem =
         RunMenu->addAction("&Practice Deck", this, [this] { RunMode(Mode::Practice); });
+    DrillItem =
+        RunMenu->addAction("&Drill My Weak Spots", this, [this] { RunMode(Mode::Drill); });
     ComputerSimulatedPlayItem = RunMenu->addAction("&Computer Simulated Play", this,
                                                    [this] { RunMode(Mode::Simulation); });
     BettingAnalysisItem = RunMenu->addAction("&Betting and Rules Analysis", this,
@@ -188,6 +201,7 @@ void TMainForm::BuildMenus() {
     HelpMenu = bar->addMenu("Hel&p");
     TopicsItem = HelpMenu->addAction("&Topics", this, &TMainForm::TopicsClick);
     TopicsItem->setShortcut(QKeySequence("F1"));
+    ProgressItem = HelpMenu->addAction("&My Progress", this, &TMainForm::MyProgressClick);
     AboutItem = HelpMenu->addAction("&About VLM", this, &TMainForm::AboutClick);
 
     // A click on one of these top menus leaves an open settings window.
@@ -283,6 +297,7 @@ void TMainForm::StartUp() {
     g.Options.FirstStart = true;
 
     LoadOptions(g, kOptionsFileName);
+    StartHistory();
 
     g.PracticeDeckMode = false;
     CreateHands(g);
@@ -309,6 +324,27 @@ void TMainForm::StartUp() {
         box.exec();
         g.Options.FirstStart = false;
         SaveOptions1Click(g, kOptionsFileName);
+    }
+}
+
+void TMainForm::StartHistory() {
+    Game& g = *game_;
+    historyWriter_ = std::make_unique<HistoryWriter>(historyFile_);
+    history_ = std::make_unique<DecisionHistory>(g, historyWriter_.get());
+    g.Decisions = history_.get();
+    g.Drill = history_.get();
+    // The file is opened on the history's own thread; what it has to say is shown
+    // from here, once.
+    historyMessages_ = new QTimer(this);
+    connect(historyMessages_, &QTimer::timeout, this, &TMainForm::ShowHistoryMessage);
+    historyMessages_->start(500);
+}
+
+void TMainForm::ShowHistoryMessage() {
+    if (!historyWriter_) return;
+    if (const std::optional<std::string> message = historyWriter_->TakeMessage()) {
+        WaitScope wait(*this);
+        dialogs_.Message(QString::fromStdString(*message));
     }
 }
 
@@ -405,6 +441,7 @@ void TMainForm::CreateSettingsWindow(SettingsWindow which) {
             break;
         case SettingsWindow::Strategy:
             strategy_ = new TStrategyForm(g, client_);
+            strategy_->SetHistory(historyWriter_.get());
             strategy_->Editor().InitStrategyWindow();
             window = strategy_;
             break;
@@ -436,6 +473,21 @@ void TMainForm::DestroySettingsWindow(SettingsWindow which) {
 void TMainForm::TopicsClick() {
     if (!help_) help_ = new THelpWindow(this);
     help_->ShowIndex();
+}
+
+void TMainForm::MyProgressClick() {
+    if (!progress_) {
+        progress_ = new TProgressWindow(historyWriter_.get(), dialogs_, this);
+        // The drill forgets what it learnt from a cleared history.
+        progress_->Cleared = [this] {
+            if (history_) history_->ForgetSchedule();
+        };
+    } else {
+        progress_->Refresh();
+    }
+    progress_->show();
+    progress_->raise();
+    progress_->activateWindow();
 }
 
 void TMainForm::AboutClick() {
@@ -585,6 +637,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     if (help_) help_->close();
+    if (progress_) progress_->close();
     event->accept();
 }
 

@@ -7,10 +7,12 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "engine/game.h"
+#include "history/history_store.h"
 #include "settings/settings_command.h"
 #include "ui/host_windows.h"
 
@@ -18,15 +20,19 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPrinter;
+class QTimer;
 class QVBoxLayout;
 
 namespace velmora {
 
+class DecisionHistory;
 class DialogService;
+class HistoryWriter;
 class QtHost;
 class TFileCtrls;
 class THelpWindow;
 class TPreferForm;
+class TProgressWindow;
 class TRulesForm;
 class TSimForm;
 class TStrategyForm;
@@ -45,6 +51,12 @@ public:
     TSimForm* ResultsWindow() const;
     TableWindow* TableWindowShown() const;
     THelpWindow* HelpWindow() const;
+    TProgressWindow* ProgressWindow() const;
+    // The decision history, kept from the start-up on (null before it).
+    HistoryWriter* History() const { return historyWriter_.get(); }
+    // Where the history is kept: "VLMHIST.DB" in the current folder unless set
+    // before the start-up.
+    void SetHistoryFile(std::filesystem::path file) { historyFile_ = std::move(file); }
     // The settings windows while they are open; null otherwise.
     TRulesForm* RulesWindow() const;
     TStrategyForm* StrategyWindow() const;
@@ -77,6 +89,7 @@ public:
     // Closes an open settings window; also the handler of the File, Run and Options menus.
     void CloseSettingsWindows();
     void TopicsClick();
+    void MyProgressClick();
     void AboutClick();
     void PlayCommandClick(PlayCommand command);
 
@@ -102,6 +115,7 @@ public:
     QMenu* RunMenu;
     QAction* NormalPlayItem;
     QAction* PracticeDeckItem;
+    QAction* DrillItem;
     QAction* ComputerSimulatedPlayItem;
     QAction* BettingAnalysisItem;
     QMenu* OptionsMenu;
@@ -110,6 +124,7 @@ public:
     QAction* OtherPreferencesItem;
     QMenu* HelpMenu;
     QAction* TopicsItem;
+    QAction* ProgressItem;
     QAction* AboutItem;
     QAction* BarSeparator1;
     QAction* BetItem;
@@ -162,6 +177,11 @@ private:
     // Closed table windows whose rules object may still be on the stack below (a run
     // returning through a table call) are deleted once every wait has returned.
     void DeleteRetiredTables();
+    // Opens the history and plugs it into the game: every judged move is kept, and
+    // the drill takes its cases from it.
+    void StartHistory();
+    // The history's one message (a damaged file moved aside, or why it is off).
+    void ShowHistoryMessage();
 
     DialogService& dialogs_;
     std::unique_ptr<TFileCtrls> picker_;
@@ -174,6 +194,11 @@ private:
     QPointer<TableWindow> table_;
     std::vector<QPointer<TableWindow>> retiredTables_;
     QPointer<THelpWindow> help_;
+    QPointer<TProgressWindow> progress_;
+    std::filesystem::path historyFile_ = kHistoryFileName;
+    std::unique_ptr<HistoryWriter> historyWriter_;
+    std::unique_ptr<DecisionHistory> history_;
+    QTimer* historyMessages_ = nullptr;
     QPointer<TRulesForm> rules_;
     QPointer<TStrategyForm> strategy_;
     QPointer<TPreferForm> prefer_;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/decision_report.h"
+#include "engine/drill_cases.h"
 #include "engine/hand.h"
 #include "engine/host.h"
 #include "engine/options.h"
@@ -34,7 +35,7 @@ enum Action : uint16_t {
 };
 
 // The four modes of the Run menu.
-enum class Mode { Normal, Practice, Simulation, Analysis };
+enum class Mode { Normal, Practice, Simulation, Analysis, Drill };
 
 // Chip denominations of the rack, in RackCount order (the half chip is worth 2.50).
 constexpr int kChipKinds = 7;
@@ -48,6 +49,7 @@ struct Game {
     TableDisplay* Table = nullptr;      // set while the table window exists
     ResultsDisplay* Results = nullptr;  // set while the results window exists
     DecisionReport* Decisions = nullptr;  // told of every judged move of the player
+    DrillCases* Drill = nullptr;          // chooses the case of each drill round
 
     // Settings.
     StrategyTable Strategy;  // the live playing strategy
@@ -57,6 +59,9 @@ struct Game {
     bool TableShown = false;
     bool SimulationMode = false;
     bool PracticeDeckMode = false;
+    // Drill My Weak Spots: practice rounds (PracticeDeckMode) from a full shoe whose
+    // cards are arranged for the case Drill chooses.
+    bool DrillMode = false;
     bool StopRequested = false;
     bool ResultsWindowOpen = false;
     bool ResultsIdle = true;

@@ -34,6 +34,7 @@ void RunMode(Game& g, Mode mode) {
         case Mode::Practice: PracticeDeck(g); break;
         case Mode::Simulation: ComputerSimulatedPlay(g); break;
         case Mode::Analysis: BettingAnalysis(g); break;
+        case Mode::Drill: DrillMyWeakSpots(g); break;
     }
 }
 
@@ -45,6 +46,7 @@ const char* ModeName(Mode mode) {
         case Mode::Practice: return "Practice";
         case Mode::Simulation: return "Simulation";
         case Mode::Analysis: return "Analysis";
+        case Mode::Drill: return "Drill";
     }
     return "";
 }
@@ -88,6 +90,21 @@ void PracticeDeck(Game& g) {
     RunTablePlay(g);
     g.PracticeDeckMode = false;
     RebuildShoe(g);
+}
+
+void DrillMyWeakSpots(Game& g) {
+    SetModeName(g, Mode::Practice);
+    GameReset(g);
+    g.AnalysisShuffleOn = false;
+    g.PracticeDeckMode = false;
+    RebuildShoe(g);  // a full shoe: the cases need every rank
+    // From here on a practice round: one judged decision, nothing carried out.
+    g.PracticeDeckMode = true;
+    g.DrillMode = true;
+    g.SimulationMode = false;
+    RunTablePlay(g);
+    g.DrillMode = false;
+    g.PracticeDeckMode = false;
 }
 
 void ComputerSimulatedPlay(Game& g) {

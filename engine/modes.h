@@ -15,7 +15,11 @@ void NormalPlay(Game& game);
 void PracticeDeck(Game& game);
 void ComputerSimulatedPlay(Game& game);
 void BettingAnalysis(Game& game);
+// Practice rounds whose hands are the cases Game::Drill chooses, dealt from a full shoe.
+void DrillMyWeakSpots(Game& game);
 
-const char* ModeName(Mode mode);  // "Normal", "Practice", "Simulation", "Analysis"
+// "Normal", "Practice", "Simulation", "Analysis"; "Drill" (kept as "Practice" in the
+// options file, which knows the four).
+const char* ModeName(Mode mode);
 
 }  // namespace velmora

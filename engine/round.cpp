@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/betting.h"
+#include "engine/drill_deal.h"
 #include "engine/game.h"
 #include "engine/player_turn.h"
 #include "engine/run_loop.h"
@@ -120,6 +121,8 @@ void BookPlayersBet(Game& g, TableDisplay& table) {
         g.BettingOpen = false;
         g.host.ShowPlayCommand(PlayCommand::Bet, false);
     }
+    if (g.DrillMode && g.Drill && !g.StopRequested)
+        if (const std::optional<DrillCase> drill = g.Drill->NextCase(g)) ArrangeDrillCase(g, *drill);
     return !g.StopRequested;
 }
 

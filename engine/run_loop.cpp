@@ -62,6 +62,7 @@ void GameReset(Game& g) {
     g.ResultsIdle = true;
     g.Options.SingleStrategyView = false;
     g.PracticeDeckMode = false;
+    g.DrillMode = false;
     StopRound(g);
     g.GameFileName.clear();
     if (g.Table) {

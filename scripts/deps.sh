@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
     qt6-charts-dev libqt6opengl6-dev
-    kdegames-card-data-kf5 zlib1g-dev
+    kdegames-card-data-kf5 zlib1g-dev libsqlite3-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick xdotool
 )

@@ -92,7 +92,7 @@ private slots:
         QVERIFY(help->isVisible());
         const QString text = help->toPlainText();
         for (const char* topic :
-             {"Playing at the table with the mouse", "Keys", "The four modes of the Run menu",
+             {"Playing at the table with the mouse", "Keys", "The modes of the Run menu", "Your history and progress",
               "Casino rules", "The playing-strategy editor",
               "Reading the Betting and Rules Analysis", "Odds of winning or losing multiples",
               "Player advantage by card count"})

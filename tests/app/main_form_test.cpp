@@ -166,11 +166,11 @@ private slots:
         QCOMPARE(Captions(form.FileMenu->actions()),
                  QStringList({"&Reset Game", "&Print", "&Save", "Save &As", "&Load", "E&xit"}));
         QCOMPARE(Captions(form.RunMenu->actions()),
-                 QStringList({"&Normal Play", "&Practice Deck", "&Computer Simulated Play",
-                              "&Betting and Rules Analysis"}));
+                 QStringList({"&Normal Play", "&Practice Deck", "&Drill My Weak Spots",
+                              "&Computer Simulated Play", "&Betting and Rules Analysis"}));
         QCOMPARE(Captions(form.OptionsMenu->actions()),
                  QStringList({"&Casion Rules", "&Playing Strategy", "&Other Preferences"}));
-        QCOMPARE(Captions(form.HelpMenu->actions()), QStringList({"&Topics", "&About VLM"}));
+        QCOMPARE(Captions(form.HelpMenu->actions()), QStringList({"&Topics", "&My Progress", "&About VLM"}));
 
         // Every mode and settings window is there.
         for (QAction* a : {form.NormalPlayItem, form.PracticeDeckItem, form.BettingAnalysisItem,

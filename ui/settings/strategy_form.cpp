@@ -1,5 +1,7 @@
 #include "ui/settings/strategy_form.h"
 
+#include "history/history_writer.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,14 +20,14 @@ namespace {
 
 // The hand classes by column: split, double down, hit, surrender. Each button
 // stands for one row of the strategy table.
-struct HandClass {
+struct ClassButtonSpec {
     const char* name;
     const char* caption;
     int code;
     int column;
 };
 
-constexpr HandClass kHandClassTable[TStrategyForm::kHandClasses] = {
+constexpr ClassButtonSpec kHandClassTable[TStrategyForm::kHandClasses] = {
     {"B2", "2's", 404, 0},      {"B3", "3's", 406, 0},      {"B4", "4's", 408, 0},
     {"B5", "5's", 410, 0},      {"B6", "6's", 412, 0},      {"B7", "7's", 414, 0},
     {"B8", "8's", 416, 0},      {"B9", "9's", 418, 0},      {"B10", "10's", 420, 0},
@@ -54,6 +56,23 @@ QLabel* NewHeading(QWidget* parent, const char* name, const char* text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+// A control coloured by the player's mistakes, or plain again. A style sheet, not the
+// palette: the desktop's own styles draw a button's palette colour only as a tint.
+void PaintMistake(QWidget* control, const std::optional<MistakeCount>& count) {
+    if (!count) {
+        control->setStyleSheet(QString());
+        control->setToolTip(QString());
+        return;
+    }
+    // Only the control itself (its tooltip keeps its own look), in the window's type.
+    const QColor colour = TStrategyForm::MistakeColour(count->WrongShare());
+    const bool bold = control->parentWidget() && control->parentWidget()->font().bold();
+    control->setStyleSheet(QString("%1 { background-color: %2; font-weight: %3; }")
+                               .arg(control->metaObject()->className(), colour.name(),
+                                    bold ? "bold" : "normal"));
+    control->setToolTip(QString::fromStdString(MistakeTip(*count)));
 }
 
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
@@ -92,6 +111,10 @@ TStrategyForm::TStrategyForm(Game& game, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(AdvancedButton);
 
+    MistakesBox = new QCheckBox("Show My Mistakes", Panel1);
+    MistakesBox->setObjectName("MistakesBox");
+    MistakesBox->setToolTip("Colour the cells and hand classes by how often you got them wrong");
+
     auto* panel = new QGridLayout(Panel1);
     panel->setContentsMargins(8, 8, 8, 8);
     panel->setHorizontalSpacing(11);
@@ -99,6 +122,7 @@ TStrategyForm::TStrategyForm(Game& game, QWidget* parent)
     panel->addWidget(RadioGroup1, 0, 0);
     panel->addWidget(GroupBox1, 0, 1);
     panel->addLayout(buttons, 1, 0);
+    panel->addWidget(MistakesBox, 1, 1);
     SetContent(Panel1);
 
     // The design's states are in place; from here on every change runs a handler.
@@ -124,7 +148,7 @@ void TStrategyForm::BuildHandClasses() {
     handClassGroup_->setExclusive(true);
     int rows[kColumns] = {};
     for (size_t i = 0; i < handClasses_.size(); ++i) {
-        const HandClass& hc = kHandClassTable[i];
+        const ClassButtonSpec& hc = kHandClassTable[i];
         auto* button = new QRadioButton(hc.caption, RadioGroup1);
         button->setObjectName(hc.name);
         handClassGroup_->addButton(button);
@@ -175,9 +199,44 @@ void TStrategyForm::Connect() {
             if (selected) editor_.HandClassClick(code);
         });
     }
+    // After the editor's handler: the row on show has changed.
+    for (QRadioButton* button : handClasses_)
+        connect(button, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected && mistakesShown_) PaintMistakes();
+        });
+    connect(MistakesBox, &QCheckBox::toggled, this, &TStrategyForm::ShowMistakes);
     connect(SaveButton, &QPushButton::clicked, this, [this] { editor_.SaveButtonClick(); });
     connect(ResetButton, &QPushButton::clicked, this, [this] { editor_.ResetButtonClick(); });
     connect(AdvancedButton, &QPushButton::clicked, this, [this] { editor_.AdvancedButtonClick(); });
+}
+
+QColor TStrategyForm::MistakeColour(double wrongShare) {
+    // Pale green for cells always right, through yellow, to pale red for cells always wrong.
+    const double s = std::clamp(wrongShare, 0.0, 1.0);
+    const QColor right(150, 220, 150), half(255, 220, 100), wrong(240, 110, 110);
+    const QColor& from = s < 0.5 ? right : half;
+    const QColor& to = s < 0.5 ? half : wrong;
+    const double f = s < 0.5 ? s * 2 : (s - 0.5) * 2;
+    auto mix = [f](int a, int b) { return static_cast<int>(a + (b - a) * f + 0.5); };
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()),
+                  mix(from.blue(), to.blue()));
+}
+
+void TStrategyForm::ShowMistakes(bool shown) {
+    mistakesShown_ = shown;
+    mistakes_ = MistakeMap();
+    if (shown && history_)
+        if (auto cells = history_->Read([](HistoryStore& s) { return s.Cells(); }))
+            mistakes_ = MistakeMap(*cells);
+    PaintMistakes();
+}
+
+void TStrategyForm::PaintMistakes() {
+    const int row = editor_.EditedRow;
+    for (int up = StrategyEditor::kFirstUpCardBox; up <= StrategyEditor::kLastUpCardBox; ++up)
+        PaintMistake(CheckBox(up), mistakesShown_ ? mistakes_.Cell(row, up) : std::nullopt);
+    for (size_t i = 0; i < handClasses_.size(); ++i)
+        PaintMistake(handClasses_[i], mistakesShown_ ? mistakes_.Row(rowCodes_[i]) : std::nullopt);
 }
 
 QRadioButton* TStrategyForm::HandClassButton(int code) const {

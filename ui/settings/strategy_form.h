@@ -5,9 +5,12 @@
 // lays out the controls; each control's change runs its StrategyEditor handler,
 // whether the player or the editor made it.
 
+#include <QColor>
+
 #include <array>
 #include <string_view>
 
+#include "history/mistake_map.h"
 #include "settings/strategy_editor.h"
 #include "ui/settings/settings_child_window.h"
 
@@ -21,6 +24,7 @@ class QRadioButton;
 namespace velmora {
 
 struct Game;
+class HistoryWriter;
 
 class TStrategyForm : public SettingsChildWindow, private StrategyEditor::Controls {
     Q_OBJECT
@@ -37,6 +41,11 @@ public:
     // The hand-class button of a row code; null for a row no button shows.
     QRadioButton* HandClassButton(int code) const;
 
+    // The history "Show My Mistakes" reads (null: none is kept).
+    void SetHistory(HistoryWriter* history) { history_ = history; }
+    // The colour of a cell or row the player got wrong this share of the time.
+    static QColor MistakeColour(double wrongShare);
+
     QFrame* Panel1;
     QGroupBox* RadioGroup1;  // "SELECT WHEN TO:"
     QLabel* Edit1;           // "SPLIT"
@@ -47,6 +56,9 @@ public:
     QPushButton* SaveButton;
     QPushButton* ResetButton;
     QPushButton* AdvancedButton;
+    // "Show My Mistakes": colours the up cards of the row on show and the row
+    // captions by the player's mistakes. A view only: no setting of the table.
+    QCheckBox* MistakesBox;
 
 private:
     // StrategyEditor::Controls.
@@ -58,12 +70,17 @@ private:
     void BuildHandClasses();
     void BuildUpCards();
     void Connect();
+    void ShowMistakes(bool shown);
+    void PaintMistakes();
 
     StrategyEditor editor_;
     QButtonGroup* handClassGroup_;
     std::array<QRadioButton*, kHandClasses> handClasses_{};
     std::array<int, kHandClasses> rowCodes_{};
     std::array<QCheckBox*, StrategyEditor::kAlwaysBox + 1> checkBoxes_{};  // [1..12]
+    HistoryWriter* history_ = nullptr;
+    bool mistakesShown_ = false;
+    MistakeMap mistakes_;
 };
 
 }  // namespace velmora
