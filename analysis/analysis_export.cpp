@@ -72,4 +72,14 @@ AnalysisResult ResultOfGame(const Game& g) {
     return r;
 }
 
+std::string WithExtension(std::string name, std::string_view extension) {
+    const size_t slash = name.find_last_of('/');
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = name.find_last_of('.');
+    const bool hasDot = dot != std::string::npos && dot > start;
+    if (hasDot && dot + 1 < name.size()) return name;
+    if (hasDot) name.pop_back();  // "results." ends where its extension goes
+    return name.append(extension);
+}
+
 }  // namespace velmora

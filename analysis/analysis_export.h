@@ -4,6 +4,7 @@
 // window and the tool write the same files with the same code.
 
 #include <string>
+#include <string_view>
 
 #include "analysis/analysis_runner.h"
 #include "engine/game.h"
@@ -20,5 +21,11 @@ std::string AnalysisCsv(const AnalysisRequest& request, const AnalysisResult& re
 // the seed of the game; the statistics, hours and play time of the game.
 AnalysisRequest RequestOfGame(const Game& game);
 AnalysisResult ResultOfGame(const Game& game);
+
+// The name of an export file as the player typed it, with `extension` (".csv") added
+// when the file's name has none: "results" gives "results.csv", "results." too, while
+// "results.txt" and "runs.d/results.csv" stay as typed. A leading dot (".results")
+// starts a name, not an extension.
+std::string WithExtension(std::string name, std::string_view extension);
 
 }  // namespace velmora

@@ -101,4 +101,34 @@ CountChartData AdvantageByCount(const Game& game) {
     return chart;
 }
 
+namespace {
+
+bool Coincide(const ChartLine& a, const ChartLine& b, double tolerance) {
+    if (a.Values.size() != b.Values.size()) return false;
+    bool any = false;
+    for (size_t c = 0; c < a.Values.size(); ++c) {
+        if (a.Values[c].has_value() != b.Values[c].has_value()) return false;
+        if (!a.Values[c]) continue;
+        if (std::fabs(*a.Values[c] - *b.Values[c]) > tolerance) return false;
+        any = true;
+    }
+    return any;
+}
+
+}  // namespace
+
+std::vector<int> CoincidingLines(const ChartData& chart, double tolerance) {
+    std::vector<int> under(chart.Lines.size(), -1);
+    for (size_t i = 1; i < chart.Lines.size(); ++i)
+        for (size_t j = 0; j < i && under[i] < 0; ++j)
+            if (Coincide(chart.Lines[i], chart.Lines[j], tolerance)) under[i] = int(j);
+    return under;
+}
+
+std::string LegendName(const ChartData& chart, const std::vector<int>& coinciding, size_t i) {
+    const std::string& name = chart.Lines[i].Name;
+    if (i >= coinciding.size() || coinciding[i] < 0) return name;
+    return Joined({name, " (same line as ", chart.Lines[size_t(coinciding[i])].Name, ")"});
+}
+
 }  // namespace velmora

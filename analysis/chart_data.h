@@ -46,4 +46,15 @@ struct CountChartData {
 // and a title that says so.
 CountChartData AdvantageByCount(const Game& game);
 
+// Lines that would hide one another on a chart: for each line, the first earlier line
+// it coincides with, or -1. Two lines coincide when they have values at the same
+// categories, at least one, each within `tolerance` of the other's. (Strategies that
+// stake by the same count at a fixed multiple per count have the same advantage at
+// every count: such lines lie exactly on each other.)
+std::vector<int> CoincidingLines(const ChartData& chart, double tolerance);
+
+// The legend's name of line i: its strategy's name, and the line it lies on, if any
+// ("Card Counting (same line as Basic Strategy)").
+std::string LegendName(const ChartData& chart, const std::vector<int>& coinciding, size_t i);
+
 }  // namespace velmora

@@ -1,6 +1,11 @@
 #include "app/help_window.h"
 
+#include "ui/side_window.h"
+
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 // The help pages are compiled into the program's static library, whose resource
 // registration the linker would drop unless something refers to it.
@@ -8,24 +13,28 @@ static void InitHelpResources() { Q_INIT_RESOURCE(velmora); }
 
 namespace velmora {
 
-THelpWindow::THelpWindow(QWidget* parent) : QTextBrowser(parent) {
+THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
     setObjectName("THelpWindow");
-    setWindowFlag(Qt::Window);
     setWindowTitle("Velmora 32 Help");
-    setOpenExternalLinks(false);
     resize(720, 640);
-    setSource(QUrl("qrc:/help/velmora_help.html"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    Pages = new QTextBrowser(this);
+    Pages->setObjectName("HelpPages");
+    Pages->setOpenExternalLinks(false);
+    Pages->setSource(QUrl("qrc:/help/velmora_help.html"));
+    layout->addWidget(Pages);
+    CloseButton = AddCloseRow(*this, *layout);
 }
 
 void THelpWindow::ShowIndex() {
-    home();
-    scrollToAnchor("index");
-    if (!isVisible() && parentWidget()) {
-        const QRect frame = parentWidget()->window()->geometry();
-        move(frame.center() - rect().center());
-    }
+    Pages->home();
+    Pages->scrollToAnchor("index");
+    const bool opening = !isVisible();
     show();
+    // Placed once shown, when the frame around it is known.
+    if (opening && parentWidget()) PlaceBesideMainWindow(*this, *parentWidget()->window());
     raise();
     activateWindow();
 }

@@ -91,6 +91,7 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
     picker_ = std::make_unique<TFileCtrls>(dialogs_, this);
     host_ = std::make_unique<QtHost>(dialogs_, *this, *picker_);
     game_ = std::make_unique<Game>(*host_);
+    game_->Decisions = &decisions_;
     // The analysis plays on every core; this thread merges, shows and answers the player.
     game_->AnalysisLoop = [this](Game& g) {
         RunWorkerAnalysis(g, AnalysisThreads(), analysisChunkBlocks_);
@@ -164,6 +165,22 @@ QAction* TMainForm::PlayCommandAction(PlayCommand command) {
         case PlayCommand::Hint: return HintItem;
     }
     return nullptr;
+}
+
+std::vector<PlayButtonBinding> TMainForm::PlayButtonBindings() {
+    // The table's buttons in the order of a round; each names its first key.
+    std::vector<PlayButtonBinding> bindings;
+    for (PlayCommand command :
+         {PlayCommand::Bet, PlayCommand::Hit, PlayCommand::Stand, PlayCommand::Double,
+          PlayCommand::Split, PlayCommand::Surrender, PlayCommand::Hint}) {
+        QAction* item = PlayCommandAction(command);
+        for (const PlayKey& k : kPlayKeys) {
+            if (k.command != command) continue;
+            bindings.push_back({command, item, item->text().remove('&'),
+                                QKeySequence(k.key).toString(QKeySequence::NativeText)});
+        }
+    }
+    return bindings;
 }
 
 void TMainForm::BuildMenus() {
@@ -525,6 +542,8 @@ TableDisplay* TMainForm::OpenTable() {
     if (!table_) {
         table_ = new TableWindow(*game_, client_);
         table_->Animator().SetAfterWait([host = host_.get()] { host->LookAtClockNext(); });
+        table_->BindPlayCommands(PlayButtonBindings());
+        decisions_.Add(&table_->Player());
         clientLayout_->addWidget(table_);
         // Like the results window, the table fills the frame and its caption joins
         // the frame's.
@@ -541,6 +560,7 @@ void TMainForm::CloseTable() {
     // a deal): its motions end at once, and the window goes once nothing of it can be
     // on the stack any more.
     table_->Player().Close();
+    decisions_.Remove(&table_->Player());
     table_->hide();
     clientLayout_->removeWidget(table_);
     retiredTables_.push_back(table_);

@@ -11,10 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "engine/decision_fan_out.h"
 #include "engine/game.h"
 #include "history/history_store.h"
 #include "settings/settings_command.h"
 #include "ui/host_windows.h"
+#include "ui/table/play_button_strip.h"
 
 class QAction;
 class QLabel;
@@ -165,6 +167,8 @@ private:
     void BuildMenus();
     void UpdateIdleHint();
     QAction* PlayCommandAction(PlayCommand command);
+    // The table's buttons: the play commands' items and their keys.
+    std::vector<PlayButtonBinding> PlayButtonBindings();
     void OpenSettingsWindow(SettingsWindow which);
     // SettingsWindows.
     void CreateSettingsWindow(SettingsWindow which) override;
@@ -187,6 +191,9 @@ private:
     std::unique_ptr<TFileCtrls> picker_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Game> game_;
+    // Every judged decision goes to each listener: the table's practice score while a
+    // table is open (and later a decision history), from this one report.
+    DecisionFanOut decisions_;
     std::unique_ptr<SettingsCommand> settings_;
     QWidget* client_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;

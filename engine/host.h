@@ -113,6 +113,8 @@ class TableDisplay {
     // The advice panel: in computer play the reason for a move ("BLACKJACK!" too).
     virtual void ShowAdvice(std::string_view text) = 0;
     virtual void ShowSpeedBar(bool visible) = 0;
+    // A run starts on the table: the table names its mode.
+    virtual void ShowModeLine() {}
 
     // Animation waits in delay units; they block input as a busy wait would.
     virtual void Delay(int units) = 0;

@@ -22,7 +22,7 @@ std::filesystem::path GamePath(const Game& game, const std::filesystem::path& fo
 
 std::string ScaledSaveMessage(const std::string& name, uint64_t divisor) {
     const std::string d = std::to_string(divisor);
-    return "Game Saved: " + name +
+    return SavedMessage(name) +
            "\nIts statistics were larger than a saved game holds: every count and amount "
            "was saved divided by " +
            d +
@@ -41,7 +41,9 @@ void WriteGame(Game& game, const std::filesystem::path& folder) {
         game.host.ShowMessage("SORRY ... Game NOT Saved!\n" + game.GameFileName + ": " + *error);
         return;
     }
-    if (divisor > 1) game.host.ShowMessage(ScaledSaveMessage(game.GameFileName, divisor));
+    // Saved: said so, with what a saved game does not keep.
+    game.host.ShowMessage(divisor > 1 ? ScaledSaveMessage(game.GameFileName, divisor)
+                                      : SavedMessage(game.GameFileName));
 }
 
 uint64_t Magnitude(int64_t v) {
@@ -262,6 +264,7 @@ void LoadFileClick(Game& game, const std::filesystem::path& folder) {
             // into table play must not switch it on, or the player's results would go
             // unbooked.
             if (!game.ResultsWindowOpen) game.Options.SingleStrategyView = false;
+            game.host.ShowMessage(std::string(kLoadedMessage).append(game.GameFileName));
             return;
     }
 }

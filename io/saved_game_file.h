@@ -31,6 +31,12 @@ inline constexpr char kLoadTooEarlyMessage[] = "Load Game File AFTER You Start P
 inline constexpr char kFileNotFoundMessage[] = "ERROR... File Not Found!";
 // Asked, after the file's name, before a save replaces another saved game.
 inline constexpr char kReplaceQuestion[] = " already exists - Do You Want to Replace It?";
+// The confirmations of a save and a load. A saved game holds the rules, strategy and
+// statistics, not the bankroll and chips: a player must not think the money is kept.
+inline constexpr char kLoadedMessage[] = "Loaded ";
+inline std::string SavedMessage(const std::string& name) {
+    return std::string("Saved ").append(name).append(" (the bankroll is not part of a saved game)");
+}
 
 struct SavedGameRecord {
     OptionsRecord Options;

@@ -4,6 +4,7 @@
 // player's input back; the tests record the frames and the waits.
 
 #include <chrono>
+#include <functional>
 
 namespace velmora {
 
@@ -15,6 +16,9 @@ class Animator {
     virtual void Repaint() = 0;
     // Wait this long, drawing but handling no input.
     virtual void Wait(std::chrono::microseconds duration) = 0;
+    // Calls `then` once `delay` has passed, without waiting for it: the table goes on
+    // meanwhile (a banner that leaves by itself). Not called once the window is gone.
+    virtual void After(std::chrono::milliseconds delay, std::function<void()> then) = 0;
 };
 
 }  // namespace velmora

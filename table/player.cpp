@@ -4,10 +4,12 @@
 
 #include "table/betting_rules.h"
 #include "table/chips.h"
+#include "table/hand_total.h"
 #include "table/motion.h"
 #include "table/rack.h"
 #include "table/settlement.h"
 #include "table/table_ops.h"
+#include "table/table_signs.h"
 
 namespace velmora {
 
@@ -37,10 +39,21 @@ void TPlayer::MoveCutCard(bool out) {
 
 void TPlayer::DealCard(const TCard& card, int hand, int number) {
     velmora::DealCard(*this, card, hand, number);
+    RefreshTotal(*this, hand);
+    if (hand == kDealer && Signs.HoleCardTurned && Busted(game.Hands[kDealer]))
+        ShowBanner(*this, kDealer, BannerKind::DealerBusts);
 }
 
 void TPlayer::FlipHoleCard() {
+    // A finished dealer (a blackjack already turned up) is not turned again.
+    const bool turns = !game.Hands[kDealer].Finished;
     velmora::FlipHoleCard(*this);
+    if (!turns) return;
+    Signs.HoleCardTurned = true;
+    RefreshTotal(*this, kDealer);
+    const THand& dealer = game.Hands[kDealer];
+    if (dealer.NumCards == 2 && dealer.Total == 21)
+        ShowBanner(*this, kDealer, BannerKind::Blackjack);
 }
 
 void TPlayer::ShowPointer(int hand) {
@@ -49,9 +62,17 @@ void TPlayer::ShowPointer(int hand) {
 
 void TPlayer::ShowLabel(int hand, std::string_view text) {
     ShowHandLabel(*this, hand, text);
+    // The only label the engine writes on a player's hand is a push's.
+    if (IsPlayerHand(hand) && text == BannerText(BannerKind::Push))
+        ShowBanner(*this, hand, BannerKind::Push);
 }
 
 void TPlayer::ShowSettlement(int hand, double r) {
+    // The banner comes as the result does, before the chips move.
+    if (r == 1.5)
+        ShowBanner(*this, hand, BannerKind::Blackjack);
+    else if (r < 0 && IsPlayerHand(hand) && Busted(game.Hand(hand)))
+        ShowBanner(*this, hand, BannerKind::Bust);
     SettleHandDisplay(*this, hand, r);
 }
 
@@ -83,6 +104,7 @@ void TPlayer::ShowSplit(int from, int to) {
     const SpriteId target = Scene.CardPlace(to, 1);
     // A split dragged by the player has already moved the card.
     if (!Scene[target].Visible) MoveSplitCard(*this, Scene.CardPlace(from, 2), target);
+    MarkSplit(*this, from, to);
     ShowBookedStake(*this, to, 1);
 }
 
@@ -157,6 +179,14 @@ void TPlayer::ShowBankroll() {
 
 void TPlayer::ShowAdvice(std::string_view text) {
     velmora::ShowAdvice(*this, text);
+}
+
+void TPlayer::ShowModeLine() {
+    velmora::ShowModeLine(*this);
+}
+
+void TPlayer::DecisionJudged(const JudgedDecision& decision) {
+    JudgeShown(*this, decision);
 }
 
 void TPlayer::ShowSpeedBar(bool visible) {

@@ -3,18 +3,21 @@
 // pieces, the animator that shows it, and the little state the table keeps between
 // operations (the selected spot group, the two-chip bet, the drag flags). It is the
 // engine's TableDisplay: the engine calls it in the order of a deal, and the
-// operations of motion.h, rack.h, settlement.h and table_ops.h do the work.
+// operations of motion.h, rack.h, settlement.h and table_ops.h do the work. It is told
+// of the player's judged decisions too, for the practice score (table_signs.h).
 
 #include <array>
 
+#include "engine/decision_report.h"
 #include "engine/game.h"
 #include "engine/host.h"
 #include "table/animator.h"
+#include "table/sign_state.h"
 #include "table/table_scene.h"
 
 namespace velmora {
 
-class TPlayer : public TableDisplay {
+class TPlayer : public TableDisplay, public DecisionReport {
   public:
     TPlayer(Game& game, Animator& animator);
 
@@ -39,6 +42,7 @@ class TPlayer : public TableDisplay {
     int BetDragged = 0;         // 1 or 3 while that hand's bet is carried
     int DragOffsetX = 0, DragOffsetY = 0;
     bool BetBoxPressed = false;  // the empty main bet box was pressed in this betting phase
+    SignState Signs;             // the totals, banners and practice score
 
     // The window is going away: motions finish at once and nothing waits any more.
     void Close() { closed_ = true; }
@@ -72,8 +76,12 @@ class TPlayer : public TableDisplay {
     void ShowBankroll() override;
     void ShowAdvice(std::string_view text) override;
     void ShowSpeedBar(bool visible) override;
+    void ShowModeLine() override;
     void Delay(int units) override;
     void LongDelay(int units) override;
+
+    // DecisionReport.
+    void DecisionJudged(const JudgedDecision& decision) override;
 
   private:
     bool closed_ = false;

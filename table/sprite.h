@@ -31,6 +31,9 @@ enum class SpriteKind : uint8_t {
     SpeedBar,   // the playing-speed bar of computer play; Tag holds its position 1..100
 };
 
+// Where a panel's caption sits across it.
+enum class Align : uint8_t { Centre, Left, Right };
+
 enum class PictureKind : uint8_t {
     None,      // nothing drawn (a card place before a card is dealt to it)
     CardFace,  // Value: card number 1..52
@@ -69,6 +72,13 @@ struct Sprite {
     Rgb TextColour = colour::kWhite;
     bool Bold = false;
     bool Underline = false;
+    Align Alignment = Align::Centre;
+    // Filled panels: the ground covers only the caption (and a margin), on the side the
+    // alignment says, so a short text is a small tag rather than a wide bar.
+    bool HugCaption = false;
+    // Drawn only: presses, clicks and hints go to whatever lies beneath (the table's
+    // signs, which must never take a gesture away from the pieces of play).
+    bool Passive = false;
 
     int Right() const { return Left + Width; }
     int Bottom() const { return Top + Height; }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "table/table_signs.h"
+
 namespace velmora {
 
 void ClearTable(TPlayer& t) {
@@ -15,6 +17,7 @@ void ClearTable(TPlayer& t) {
             scene[label].Visible = false;
     }
     ShowPointer(t, 0);
+    ClearRoundSigns(t);
 }
 
 void ShowPointer(TPlayer& t, int hand) {

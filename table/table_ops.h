@@ -9,7 +9,8 @@
 
 namespace velmora {
 
-// Hides every card place, the hand labels and the pointer; chips stay where they lie.
+// Hides every card place, the hand labels, the pointer and the totals and banners of
+// the last deal; chips stay where they lie.
 void ClearTable(TPlayer& t);
 // Points at hand 1..4 (0 hides it); shown only while more than one hand is in play.
 void ShowPointer(TPlayer& t, int hand);

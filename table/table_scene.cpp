@@ -246,6 +246,58 @@ TableScene::TableScene() {
     bar.Tag = 50;
     bar.Hint = "Slide button to vary playing speed";
     SpeedBar = Add(bar);
+    AddSigns();
+}
+
+// The signs lie where no card can: a player hand's to the right of its second card,
+// below the pointer and above the third card, which starts 16 pixels further right;
+// hand 2's, which the rack leaves no room beside, to its left, a row lower than hand
+// 1's; the dealer's to the left of the up card.
+void TableScene::AddSigns() {
+    struct Zone {
+        int left, top, width;
+        Align align;
+    };
+    const Zone zones[kHandCount] = {
+        {100, 31, 94, Align::Right},
+        {HandLeft(1) + 82, 177, 68, Align::Left},
+        {HandLeft(1) + 90, 201, 60, Align::Right},
+        {HandLeft(3) + 82, 177, 68, Align::Left},
+        {HandLeft(4) + 82, 177, 68, Align::Left},
+    };
+    constexpr int kTotalHeight = 15;
+    constexpr int kBannerHeight = 22;
+    auto sign = [](std::string name, const Zone& z, int top, int height) {
+        Sprite s = Panel(std::move(name), z.left, top, z.width, height);
+        s.Passive = true;
+        s.Filled = true;
+        s.HugCaption = true;
+        s.Alignment = z.align;
+        s.Bold = true;
+        return s;
+    };
+    for (int h = 0; h < kHandCount; ++h) {
+        Sprite total = sign("Total" + std::to_string(h), zones[h], zones[h].top, kTotalHeight);
+        total.Fill = colour::kBlack;
+        total.TextColour = colour::kWhite;
+        totals_[h] = Add(total);
+    }
+    // Banners over the totals, a little larger, centred on the same line.
+    for (int h = 0; h < kHandCount; ++h)
+        banners_[h] =
+            Add(sign("Banner" + std::to_string(h), zones[h], zones[h].top - 3, kBannerHeight));
+    Sprite mode = Panel("ModeLine", 6, 448, 120, 13);
+    mode.Passive = true;
+    mode.Bold = true;
+    mode.Alignment = Align::Left;
+    mode.TextColour = 0xF2E8C8;
+    ModeLine = Add(mode);
+    Sprite counter = Panel("PracticeCounter", 380, 448, 256, 13);
+    counter.Passive = true;
+    counter.Bold = true;
+    counter.Alignment = Align::Right;
+    counter.TextColour = 0xF2E8C8;
+    PracticeCounter = Add(counter);
 }
 
 SpriteId TableScene::Add(Sprite sprite) {
@@ -261,7 +313,8 @@ std::optional<SpriteId> TableScene::Find(std::string_view name) const {
 
 std::optional<SpriteId> TableScene::SpriteAt(int x, int y) const {
     for (size_t i = sprites_.size(); i-- > 0;)
-        if (sprites_[i].Visible && sprites_[i].Contains(x, y)) return static_cast<SpriteId>(i);
+        if (sprites_[i].Visible && !sprites_[i].Passive && sprites_[i].Contains(x, y))
+            return static_cast<SpriteId>(i);
     return std::nullopt;
 }
 
@@ -305,6 +358,14 @@ std::optional<int> TableScene::RackKindOf(SpriteId id) const {
 
 SpriteId TableScene::HandLabel(int hand) const {
     return IsPlayerHand(hand) ? labels_[hand] : kNoSprite;
+}
+
+SpriteId TableScene::Total(int hand) const {
+    return IsHandIndex(hand) ? totals_[hand] : kNoSprite;
+}
+
+SpriteId TableScene::Banner(int hand) const {
+    return IsHandIndex(hand) ? banners_[hand] : kNoSprite;
 }
 
 }  // namespace velmora

@@ -53,7 +53,8 @@ class TableScene {
     Sprite& operator[](SpriteId id) { return sprites_[id]; }
     const Sprite& operator[](SpriteId id) const { return sprites_[id]; }
     std::optional<SpriteId> Find(std::string_view name) const;
-    // The topmost visible piece at a logical point, if any.
+    // The topmost visible piece at a logical point that takes the mouse, if any: the
+    // table's signs are passed through.
     std::optional<SpriteId> SpriteAt(int x, int y) const;
 
     // Card place k (from 1) of a hand (0 = the dealer); kNoSprite when it has none.
@@ -82,6 +83,11 @@ class TableScene {
 
     SpriteId HandLabel(int hand) const;  // Hand1..Hand4; kNoSprite for others
 
+    // The table's signs, beside the cards and never over one: the total and the banner
+    // of hand 0..4 (kNoSprite for others).
+    SpriteId Total(int hand) const;
+    SpriteId Banner(int hand) const;
+
     // Single pieces.
     SpriteId BetBox1, BetBox3, BetPanel, Bet2Panel;
     SpriteId MovingChip, MovingChip2, Chipa, Chipb;
@@ -89,6 +95,8 @@ class TableScene {
     SpriteId BankPanel, AdvicePanel, AdvicePanel1, AdvicePanel2, AdvicePanelBorder;
     SpriteId SpeedLabel;  // "Edit1": "< Slower    Faster>"
     SpriteId SpeedBar;    // "ScrollBar1": position 1..100 in Tag
+    SpriteId ModeLine;    // the mode, in the felt's lower left corner
+    SpriteId PracticeCounter;  // Practice Deck's score, lower right under the bankroll
 
   private:
     SpriteId Add(Sprite sprite);
@@ -100,6 +108,10 @@ class TableScene {
     SpriteId rack_[kChipKinds];
     SpriteId outlines_[kChipKinds][kRackOutlines];
     SpriteId labels_[kHandCount];
+    SpriteId totals_[kHandCount];
+    SpriteId banners_[kHandCount];
+
+    void AddSigns();
 };
 
 }  // namespace velmora

@@ -23,11 +23,12 @@ constexpr int kClientHeight = 257;
 
 bool HasWildcard(const QString& s) { return s.contains('*') || s.contains('?'); }
 
-// A mask ("*.vlm") or a folder ("saves/") in the name field: a way to change the list,
-// never the name of a saved game.
+// A mask ("*.vlm") or a folder ("saves/", or the name of one there is) in the name
+// field: a way to change the list, never the name of a saved game.
 bool NamesNoFile(const QString& text) {
     const QString cleaned = QDir::fromNativeSeparators(text.trimmed());
-    return !cleaned.isEmpty() && (HasWildcard(cleaned) || cleaned.endsWith('/'));
+    if (cleaned.isEmpty()) return false;
+    return HasWildcard(cleaned) || cleaned.endsWith('/') || QFileInfo(cleaned).isDir();
 }
 
 }  // namespace
@@ -191,8 +192,11 @@ bool TFileCtrls::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                ApplyToList(FileEdit->text());
-                return true;  // consumed: Enter here never triggers OK
+                // Enter does what OK does: a name is taken (a new game's name is in no
+                // list yet, so applying it to the list would only refuse it), and a mask
+                // or a folder is applied to the list.
+                Button1Click();
+                return true;
             }
         }
     }

@@ -28,7 +28,7 @@ public:
 
     // Shows the picker with `proposal` in the name field and waits for OK or Cancel:
     // the field's text on OK (possibly empty), nothing on Cancel. OK on a mask or a
-    // folder only applies it to the list.
+    // folder only applies it to the list. Enter in the name field does what OK does.
     std::optional<std::string> PickFileName(std::string_view proposal);
     bool IsPicking() const { return picking_; }
 

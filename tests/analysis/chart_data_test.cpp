@@ -113,5 +113,40 @@ TEST_F(Charts, TheSingleStrategyViewHasNoAdvantageByCountAndSaysSo) {
     for (double share : chart.HandShare) EXPECT_EQ(share, 0.0);
 }
 
+// Lines that lie on one another are found, so the legend can say so; a line that
+// differs anywhere, by a value or by a count measured, is its own.
+TEST(CoincidingLines, FindsTheFirstEarlierLineEachLiesOn) {
+    using V = std::vector<std::optional<double>>;
+    ChartData chart;
+    chart.Lines = {
+        {"Basic Strategy", V{-2.0, 0.5, std::nullopt}},
+        {"Card Counting", V{-2.0, 0.5004, std::nullopt}},   // within the tolerance
+        {"ZOK Simple Count", V{-2.0, 0.5, 1.0}},            // a count the others lack
+        {"ZOK Max Strategy", V{-2.0, 0.52, std::nullopt}},  // apart at one count
+        {"Nothing measured", V{std::nullopt, std::nullopt, std::nullopt}},
+        {"Also nothing", V{std::nullopt, std::nullopt, std::nullopt}},
+    };
+    const std::vector<int> under = CoincidingLines(chart, 0.005);
+    EXPECT_EQ(under, (std::vector<int>{-1, 0, -1, -1, -1, -1}));
+    EXPECT_EQ(LegendName(chart, under, 0), "Basic Strategy");
+    EXPECT_EQ(LegendName(chart, under, 1), "Card Counting (same line as Basic Strategy)");
+    EXPECT_EQ(LegendName(chart, under, 3), "ZOK Max Strategy");
+}
+
+TEST_F(Charts, StrategiesThatStakeAFixedMultiplePerCountDrawOneLine) {
+    // At each count, strategy 2 stakes twice what strategy 1 does and wins twice as much.
+    for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c) {
+        game.StatsOf(1).StakeAt(c) = 1000;
+        game.StatsOf(1).ResultAt(c) = -5.0 * c;
+        game.StatsOf(2).StakeAt(c) = 2000;
+        game.StatsOf(2).ResultAt(c) = -10.0 * c;
+        game.StatsOf(4).StakeAt(c) = 1000;
+        game.StatsOf(4).ResultAt(c) = c == 3 ? 40 : -5.0 * c;
+    }
+    const std::vector<int> under = CoincidingLines(AdvantageByCount(game).Advantage, 0.005);
+    EXPECT_EQ(under[1], 0);
+    EXPECT_EQ(under[3], -1);
+}
+
 }  // namespace
 }  // namespace velmora

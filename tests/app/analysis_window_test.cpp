@@ -268,7 +268,8 @@ private slots:
             if (!results || Blocks(app.game()) < 2) return false;
             for (QAction* a : results->ResultsMenu()->actions())
                 if (!a->isSeparator()) menuItems << a->text();
-            QStringList names = {app.Path("out.csv"), app.Path("out.json")};
+            // Names typed without an extension get the one of their kind.
+            QStringList names = {app.Path("out"), app.Path("out")};
             results->AskSaveName = [&names](const QString&, const QString&) {
                 return names.takeFirst();
             };
@@ -339,6 +340,8 @@ private slots:
         qreal shareSum = 0;
         int singleSets = -1;
         QString singleCountTitle, singleHourlyTitle;
+        QString placement;
+        bool closedByEscape = false, closedByButton = false;
         int stage = 0;
         app.RunAnalysis([&] {
             TSimForm* results = app.form->ResultsWindow();
@@ -347,6 +350,15 @@ private slots:
                 results->ChartsItem->trigger();
                 charts = results->Charts();
                 if (!charts) return true;
+                placement = PlacementFault(*charts, *app.form);
+                // Escape and the Close button close it; the menu opens it again.
+                QApplication::setActiveWindow(charts);
+                QTest::keyClick(charts, Qt::Key_Escape);
+                closedByEscape = !charts->isVisible();
+                results->ChartsItem->trigger();
+                charts->findChild<QPushButton*>("CloseButton")->click();
+                closedByButton = !charts->isVisible();
+                results->ChartsItem->trigger();
                 titleAtOpen = charts->HourlyChart()->title();
                 refreshesAtOpen = charts->Refreshes();
                 stage = 1;
@@ -377,6 +389,9 @@ private slots:
             return true;
         });
         QVERIFY(!titleAtOpen.isEmpty());
+        QCOMPARE(placement, QString());
+        QVERIFY(closedByEscape);
+        QVERIFY(closedByButton);
         QVERIFY2(titleAtOpen != titleLater, qPrintable(titleLater));  // more hours
         QVERIFY(QRegularExpression("^How an hour of 100 rounds ends \\([\\d,]+ hours\\)$")
                     .match(titleLater)

@@ -4,10 +4,13 @@
 #include "app/about_box.h"
 #include "app/betting_strategies_box.h"
 #include "app/help_window.h"
+
+#include <QTextBrowser>
 #include "app/window_printer.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/ui/modal_answerer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -90,7 +93,7 @@ private slots:
         THelpWindow* help = app.form->HelpWindow();
         QVERIFY(help);
         QVERIFY(help->isVisible());
-        const QString text = help->toPlainText();
+        const QString text = help->Pages->toPlainText();
         for (const char* topic :
              {"Playing at the table with the mouse", "Keys", "The modes of the Run menu", "Your history and progress",
               "Casino rules", "The playing-strategy editor",
@@ -103,7 +106,7 @@ private slots:
         AppFixture app;
         app.form->show();
         app.form->TopicsItem->trigger();
-        const QString text = app.form->HelpWindow()->toPlainText();
+        const QString text = app.form->HelpWindow()->Pages->toPlainText();
         QVERIFY(text.contains("VLM.PRM in the current folder"));
         QVERIFY(!text.contains("program's folder"));
         QVERIFY(text.contains("To begin, choose Run > Normal Play."));
@@ -125,6 +128,24 @@ private slots:
                 QVERIFY2(!elsewhere.contains(name), qPrintable(name));
             }
         }
+    }
+
+    void TheHelpClosesByItsButtonOrEscapeAndOpensBelowTheMenus() {
+        AppFixture app;
+        app.form->resize(1024, 768);  // larger than the test screen
+        app.form->show();
+        app.form->TopicsItem->trigger();
+        THelpWindow* help = app.form->HelpWindow();
+        QVERIFY(help->isVisible());
+        QCOMPARE(PlacementFault(*help, *app.form), QString());
+        QApplication::setActiveWindow(help);
+        QTest::keyClick(help->Pages, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+        app.form->TopicsItem->trigger();
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->CloseButton->text(), QString("Close"));
+        help->CloseButton->click();
+        QVERIFY(!help->isVisible());
     }
 
     void PrintProposesAPdfFileInTheCurrentFolder() {

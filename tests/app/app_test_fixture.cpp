@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -31,6 +33,26 @@ void AppFixture::StartUp() {
         if (auto* box = qobject_cast<TAboutHitBox*>(w)) box->OKButton->click();
     });
     form->StartUp();
+}
+
+QString PlacementFault(const QWidget& window, const TMainForm& main) {
+    const QRect screen = main.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    if (!screen.contains(frame))
+        return QString("frame %1,%2 %3x%4 leaves the screen %5x%6")
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(frame.width())
+            .arg(frame.height())
+            .arg(screen.width())
+            .arg(screen.height());
+    const QMenuBar* bar = main.menuBar();
+    const int menuBottom = bar->mapToGlobal(QPoint(0, bar->height())).y();
+    if (frame.top() < menuBottom)
+        return QString("frame top %1 over the menu bar ending at %2")
+            .arg(frame.top())
+            .arg(menuBottom);
+    return {};
 }
 
 void AppFixture::RunAnalysis(const std::function<bool()>& during, int timeoutMs,

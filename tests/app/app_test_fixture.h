@@ -52,6 +52,10 @@ private:
     QString oldFolder_;
 };
 
+// Why a window of its own beside the main window is misplaced: not wholly inside the
+// main window's screen, or over its menu bar; empty when it is placed well.
+QString PlacementFault(const QWidget& window, const TMainForm& main);
+
 // Blocks of 100 rounds the analysis has begun.
 inline unsigned Blocks(const Game& g) { return g.HourBlocks; }
 

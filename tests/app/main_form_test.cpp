@@ -218,7 +218,9 @@ private slots:
 
         app.dialogs.answers = {false};
         QTest::keyClick(app.form.get(), Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(app.dialogs.boxes, QStringList({"yes/cancel: CLOSE BlackJack?"}));
+        QCOMPARE(app.dialogs.boxes,
+                 QStringList({"message: Saved KEYS.VLM (the bankroll is not part of a saved game)",
+                              "yes/cancel: CLOSE BlackJack?"}));
         QVERIFY(app.form->isVisible());
     }
 

@@ -70,18 +70,30 @@ class SavedGameTest : public ::testing::Test {
         g.SavedGameReserved = 0xBEEF;
     }
 
+    // Saves the played game as `name`; the save's confirmation is taken off the boxes.
     std::vector<uint8_t> SavedFile(const std::string& name) {
         Play(game);
         host.pickedNames.push_back(name);
         SaveFileClick(game, dir.Path());
+        TakeConfirmation(SavedMessage(game.GameFileName));
         return ReadAll(dir / game.GameFileName);
     }
 
-    // A second game, under way, that loads `name`.
+    // A second game, under way, that loads `name`; a load that went through leaves its
+    // confirmation off the boxes.
     void LoadInto(Game& g, const std::string& name) {
         g.TableShown = true;
         host.pickedNames.push_back(name);
         LoadFileClick(g, dir.Path());
+        if (g.AnalysisTitleRefresh && !host.boxes.empty() &&
+            host.boxes.back() == "message: Loaded " + g.GameFileName)
+            host.boxes.pop_back();
+    }
+
+    void TakeConfirmation(const std::string& text) {
+        ASSERT_FALSE(host.boxes.empty());
+        EXPECT_EQ(host.boxes.back(), "message: " + text);
+        host.boxes.pop_back();
     }
 };
 
@@ -150,8 +162,10 @@ TEST_F(SavedGameTest, AGameSavedAndLoadedBackIsRestoredExactly) {
     EXPECT_EQ(b.size(), 9748u);
 
     Game other(host);
-    LoadInto(other, "mygame");
-    EXPECT_TRUE(host.boxes.empty());
+    other.TableShown = true;
+    host.pickedNames.push_back("mygame");
+    LoadFileClick(other, dir.Path());
+    EXPECT_EQ(host.boxes, std::vector<std::string>{"message: Loaded MYGAME.VLM"});
     EXPECT_EQ(other.Options, game.Options);
     EXPECT_EQ(other.Strategy, game.Strategy);
     for (int h = 0; h < kHandCount; ++h) EXPECT_EQ(other.Hand(h).Stats, game.Hand(h).Stats) << h;
@@ -174,6 +188,11 @@ TEST_F(SavedGameTest, SaveProposesLastgameOnceAndThenKeepsTheName) {
     SaveFileClick(game, dir.Path());
     EXPECT_EQ(host.proposals, std::vector<std::string>{"lastgame.vlm"});
     EXPECT_EQ(game.GameFileName, "LASTGAME.VLM");
+    // The save says it is done, and what a saved game does not keep.
+    EXPECT_EQ(host.boxes,
+              std::vector<std::string>{
+                  "message: Saved LASTGAME.VLM (the bankroll is not part of a saved game)"});
+    host.boxes.clear();
     EXPECT_TRUE(game.AnalysisTitleRefresh);
     EXPECT_EQ(dir.Names(), std::set<std::string>{"LASTGAME.VLM"});
     EXPECT_EQ(ReadAll(dir / "LASTGAME.VLM").size(), 9748u);
@@ -182,12 +201,14 @@ TEST_F(SavedGameTest, SaveProposesLastgameOnceAndThenKeepsTheName) {
     SaveFileClick(game, dir.Path());  // no picker this time
     EXPECT_EQ(host.proposals.size(), 1u);
     EXPECT_EQ(ReadAll(dir / "LASTGAME.VLM")[5892], 5);
+    TakeConfirmation(SavedMessage("LASTGAME.VLM"));
 
     host.pickedNames.push_back("second");
     SaveAs1Click(game, dir.Path());
     EXPECT_EQ(host.proposals.back(), "LASTGAME.VLM");
     EXPECT_EQ(game.GameFileName, "SECOND.VLM");
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"LASTGAME.VLM", "SECOND.VLM"}));
+    TakeConfirmation(SavedMessage("SECOND.VLM"));
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -240,11 +261,13 @@ TEST_F(SavedGameTest, SavingOverAnotherSavedGameAsksFirst) {
     // Its own file is replaced without a question.
     host.pickedNames.push_back("first.vlm");
     SaveAs1Click(game, dir.Path());
+    TakeConfirmation(SavedMessage("FIRST.VLM"));
     EXPECT_EQ(host.boxes.size(), 1u);
 
     host.pickedNames.push_back("other");
     host.answers = {true};
     SaveAs1Click(game, dir.Path());
+    TakeConfirmation(SavedMessage("OTHER.VLM"));
     EXPECT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(game.GameFileName, "OTHER.VLM");
     EXPECT_EQ(ReadAll(dir / "OTHER.VLM").size(), 9748u);
@@ -316,6 +339,7 @@ TEST_F(SavedGameTest, AMissingFileBeepsWhenSoundIsOnAndKeepsThePickedName) {
 
     SaveFileClick(game, dir.Path());  // writes under the picked name, without a picker
     EXPECT_EQ(ReadAll(dir / "NOTHERE.VLM").size(), 9748u);
+    TakeConfirmation(SavedMessage("NOTHERE.VLM"));
 
     game.Options.SoundOn = false;
     host.pickedNames.push_back("gone");
@@ -466,7 +490,8 @@ TEST_F(SavedGameTest, AGameTooLargeForTheFileIsSavedSmallerWithEveryRateKept) {
     const std::string shown = RenderAllFormats(game);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0],
-              "message: Game Saved: BIG.VLM\nIts statistics were larger than a saved game "
+              "message: Saved BIG.VLM (the bankroll is not part of a saved game)\nIts statistics "
+              "were larger than a saved game "
               "holds: every count and amount was saved divided by 4. Every share, rate and "
               "average (and the advantage) is kept; the totals of hands, hours and bankrolls "
               "read 1/4 of the game's.");

@@ -3,6 +3,7 @@
 // through every repaint (its place at each frame).
 
 #include <chrono>
+#include <functional>
 #include <vector>
 
 #include "table/animator.h"
@@ -33,6 +34,16 @@ class RecordingAnimator : public Animator {
     void Wait(std::chrono::microseconds duration) override {
         ++waits;
         waited += duration;
+    }
+    // Calls asked for later, kept until the test lets the time pass (RunLater).
+    std::vector<std::function<void()>> later;
+    void After(std::chrono::milliseconds, std::function<void()> then) override {
+        later.push_back(std::move(then));
+    }
+    void RunLater() {
+        auto due = std::move(later);
+        later.clear();
+        for (auto& call : due) call();
     }
     void Watch(const TableScene& s, SpriteId id) {
         scene = &s;

@@ -1,5 +1,5 @@
 // The file picker: the list of "*.VLM" files, OK and Cancel, the name field's click
-// and Enter, and the refusal of a name that is not there.
+// and Enter (which does what OK does), and the refusal of a name that is not there.
 
 #include "tests/ui/scripted_dialogs.h"
 #include "ui/file_ctrls.h"
@@ -95,42 +95,63 @@ private slots:
         QCOMPARE(picker.PickFileName("X.VLM").value_or("none"), std::string("X.VLM"));
     }
 
-    void EnterInTheNameFieldAppliesItToTheListAndNeverAccepts() {
+    void EnterOnTheProposedNameTakesItAsOkDoes() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        // Enter; should the picker stay open, a Cancel a while later ends the wait.
+        auto enter = [&](Qt::Key key) {
+            QTimer::singleShot(0, [&picker, key] { QTest::keyClick(picker.FileEdit, key); });
+            QTimer::singleShot(2000, &picker, [&picker] {
+                if (picker.IsPicking()) picker.Button2->click();
+            });
+        };
+        enter(Qt::Key_Return);
+        // The name of a game not saved yet is in no list: it is taken all the same.
+        QCOMPARE(picker.PickFileName("newgame.vlm").value_or("none"), std::string("newgame.vlm"));
+        enter(Qt::Key_Enter);
+        QCOMPARE(picker.PickFileName("GAME1.VLM").value_or("none"), std::string("GAME1.VLM"));
+        QVERIFY(dialogs.boxes.isEmpty());
+    }
+
+    void EnterOnAMaskOrAFolderAppliesItToTheListAndKeepsThePickerOpen() {
         ScriptedDialogs dialogs;
         TFileCtrls picker(dialogs);
         bool stillOpenAfterEnter = false;
         QStringList txtFiles, savesFiles;
-        QString selected;
         QTimer::singleShot(0, [&] {
             QLineEdit* field = picker.FileEdit;
             field->setText("*.txt");
             QTest::keyClick(field, Qt::Key_Return);
             txtFiles = Listed(picker);
             stillOpenAfterEnter = picker.isVisible();
-
-            field->setText("*.vlm");
+            field->setText("saves");
             QTest::keyClick(field, Qt::Key_Enter);
-            field->setText("game1.vlm");  // names match whatever their case
-            QTest::keyClick(field, Qt::Key_Return);
-            selected = picker.FileListBox1->currentItem()
-                           ? picker.FileListBox1->currentItem()->text()
-                           : QString();
-
-            field->setText("nosuch.vlm");
-            QTest::keyClick(field, Qt::Key_Return);
-
-            field->setText("saves/");
-            QTest::keyClick(field, Qt::Key_Return);
             savesFiles = Listed(picker);
             picker.Button2->click();
         });
         QVERIFY(!picker.PickFileName("").has_value());
         QVERIFY(stillOpenAfterEnter);
         QCOMPARE(txtFiles, QStringList({"notes.txt"}));
+        QCOMPARE(savesFiles, QStringList());  // saves/ holds no .txt file
+        QCOMPARE(picker.ListedFolder().dirName(), QString("saves"));
+        QVERIFY(dialogs.boxes.isEmpty());
+    }
+
+    void AListNameThatIsNotThereIsRefused() {
+        ScriptedDialogs dialogs;
+        TFileCtrls picker(dialogs);
+        QString selected;
+        QTimer::singleShot(0, [&] {
+            picker.ApplyToList("game1.vlm");  // names match whatever their case
+            selected = picker.FileListBox1->currentItem()
+                           ? picker.FileListBox1->currentItem()->text()
+                           : QString();
+            picker.ApplyToList("nosuch.vlm");
+            picker.Button2->click();
+        });
+        QVERIFY(!picker.PickFileName("").has_value());
         QCOMPARE(selected, QString("GAME1.VLM"));
         QCOMPARE(dialogs.boxes, QStringList({"message: Invalid file name - nosuch.vlm"}));
-        QCOMPARE(savesFiles, QStringList({"OLD.VLM"}));
-        QCOMPARE(picker.ListedFolder().dirName(), QString("saves"));
     }
 
     void OkOnAMaskOrAFolderAppliesItAndKeepsThePickerOpen() {
@@ -140,7 +161,6 @@ private slots:
         QStringList masked, inFolder, vlmAgain;
         QTimer::singleShot(0, [&] {
             picker.FileEdit->setText("*.txt");
-            QTest::keyClick(picker.FileEdit, Qt::Key_Return);  // Enter, then OK as well
             picker.Button1->click();
             openAfterMask = picker.isVisible();
             masked = Listed(picker);

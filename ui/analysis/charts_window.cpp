@@ -1,5 +1,7 @@
 #include "ui/analysis/charts_window.h"
 
+#include "ui/side_window.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -22,6 +24,12 @@ const QColor kStrategyColours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xe6, 0x7e, 
 const QColor kShareColour(0xc8, 0xd0, 0xd8);
 constexpr int kWindowWidth = 980;
 constexpr int kWindowHeight = 860;
+// Advantages (percent) this close at every count draw as one line.
+constexpr double kSameLineTolerance = 0.005;
+// Each strategy's line has its own dash, width and marker size, so that lines lying on
+// each other still show each one: wider solid lines and larger dots beneath, finer
+// dashes and dots over them.
+const Qt::PenStyle kLineDashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
 QColor ColourOf(const std::string& strategy) {
     static const char* const names[] = {"Basic Strategy", "Card Counting", "ZOK Simple Count",
@@ -94,6 +102,7 @@ TChartsWindow::TChartsWindow(const Game& game, QWidget* parent)
     countView->setObjectName("CountChartView");
     layout->addWidget(hourlyView);
     layout->addWidget(countView);
+    AddCloseRow(*this, *layout);
     BuildHourly();
     BuildCount();
     Refresh();
@@ -208,10 +217,12 @@ void TChartsWindow::ShowCount(const CountChartData& data) {
         series->setName(QString::fromStdString(line.Name));
         // Strategies that bet alike at a count have the same advantage there and their
         // lines lie on each other: the earlier ones are drawn wider, to show beneath.
-        QPen pen(ColourOf(line.Name), 7.0 - 1.5 * double(advantageLines_.size()));
+        const size_t n = advantageLines_.size();
+        QPen pen(ColourOf(line.Name), 7.0 - 1.5 * double(n));
+        pen.setStyle(kLineDashes[n % std::size(kLineDashes)]);
         series->setPen(pen);
         series->setPointsVisible(true);
-        series->setMarkerSize(7);
+        series->setMarkerSize(13.0 - 3.0 * double(n));
         count_->addSeries(series);
         series->attachAxis(countAxisX_);
         series->attachAxis(advantageAxis_);
@@ -232,6 +243,12 @@ void TChartsWindow::ShowCount(const CountChartData& data) {
         }
         advantageLines_[i]->replace(points);
         advantageLines_[i]->setVisible(i < adv.Lines.size());
+    }
+    // The legend says which lines lie on which.
+    const std::vector<int> coinciding = CoincidingLines(adv, kSameLineTolerance);
+    for (size_t i = 0; i < adv.Lines.size() && i < advantageLines_.size(); ++i) {
+        const QString name = QString::fromStdString(LegendName(adv, coinciding, i));
+        if (advantageLines_[i]->name() != name) advantageLines_[i]->setName(name);
     }
     SetNiceRange(advantageAxis_, low, high);
 }

@@ -3,7 +3,7 @@
 // window that opens it: how the hours ended for each strategy (bars), and the advantage
 // at each card count (a line per strategy) over how often each count came up (bars).
 // It reads the statistics on the thread that shows them and follows the grid's redraws;
-// what to draw comes from chart_data.h.
+// what to draw comes from chart_data.h. Its Close button and Escape close it.
 
 #include <QWidget>
 

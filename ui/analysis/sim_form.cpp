@@ -2,13 +2,14 @@
 
 #include "analysis/analysis_export.h"
 #include "analysis/analysis_report.h"
-#include "ui/analysis/charts_window.h"
 #include "analysis/grid_text.h"
-#include "ui/analysis/results_grid_view.h"
 #include "analysis/show_analysis.h"
 #include "analysis/standard_error_text.h"
 #include "engine/game.h"
 #include "io/atomic_file.h"
+#include "ui/analysis/charts_window.h"
+#include "ui/analysis/results_grid_view.h"
+#include "ui/side_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolTip>
 
 #include <algorithm>
@@ -93,7 +95,13 @@ void TSimForm::BuildMenu() {
     addAction(openMenu);
     addAction(CopyTextItem);
     AskSaveName = [this](const QString& caption, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+        // The dialog adds the filter's extension itself, so that its question before
+        // replacing a file is about the file that will be written.
+        QFileDialog dialog(this, caption, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const QRegularExpressionMatch suffix = QRegularExpression(R"(\*\.(\w+))").match(filter);
+        if (suffix.hasMatch()) dialog.setDefaultSuffix(suffix.captured(1));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 }
 
@@ -109,7 +117,10 @@ void TSimForm::contextMenuEvent(QContextMenuEvent* event) {
 void TSimForm::ShowCharts() {
     if (!charts_) charts_ = new TChartsWindow(game_, this);
     charts_->Refresh();
+    const bool opening = !charts_->isVisible();
     charts_->show();
+    // Placed once shown, when the frame around it is known.
+    if (opening) PlaceBesideMainWindow(*charts_, *window());
     charts_->raise();
     charts_->activateWindow();
 }
@@ -127,20 +138,22 @@ void TSimForm::CopyAsText() {
 }
 
 void TSimForm::ExportCsv() {
-    ExportFile("Export CSV", "CSV files (*.csv)",
+    ExportFile("Export CSV", "CSV files (*.csv)", ".csv",
                AnalysisCsv(RequestOfGame(game_), ResultOfGame(game_)));
 }
 
 void TSimForm::ExportJson() {
-    ExportFile("Export JSON", "JSON files (*.json)",
+    ExportFile("Export JSON", "JSON files (*.json)", ".json",
                AnalysisJson(RequestOfGame(game_), ResultOfGame(game_)));
 }
 
-void TSimForm::ExportFile(const QString& caption, const QString& filter, const std::string& text) {
+void TSimForm::ExportFile(const QString& caption, const QString& filter, const char* extension,
+                          const std::string& text) {
     // The text is taken before the dialog: the statistics of the moment the player
     // chose the command, while the run goes on behind the dialog.
-    const QString name = AskSaveName(caption, filter);
-    if (name.isEmpty()) return;
+    const QString typed = AskSaveName(caption, filter);
+    if (typed.isEmpty()) return;
+    const QString name = QString::fromStdString(WithExtension(typed.toStdString(), extension));
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     if (auto error = WriteFileAtomically(name.toStdString(), {bytes, text.size()}))
         QMessageBox::warning(this, caption,

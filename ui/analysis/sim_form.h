@@ -90,7 +90,10 @@ class TSimForm : public QWidget, public ResultsDisplay {
     void Redrawn();
     void PlaceControls();
     void BuildMenu();
-    void ExportFile(const QString& caption, const QString& filter, const std::string& text);
+    // Writes `text` to the file the player names, with `extension` added to a name
+    // without one.
+    void ExportFile(const QString& caption, const QString& filter, const char* extension,
+                    const std::string& text);
 
     Game& game_;
     Host& host_;

@@ -11,12 +11,13 @@ CanvasMapping::CanvasMapping() {
     Fit(QSize(kCanvasWidth, kCanvasHeight));
 }
 
-void CanvasMapping::Fit(QSize widget) {
+void CanvasMapping::Fit(QSize widget, int reservedBelow) {
+    const int height = kCanvasHeight + std::max(0, reservedBelow);
     const double sx = double(std::max(1, widget.width())) / kCanvasWidth;
-    const double sy = double(std::max(1, widget.height())) / kCanvasHeight;
+    const double sy = double(std::max(1, widget.height())) / height;
     scale_ = std::min(sx, sy);
     offset_ = QPointF((widget.width() - kCanvasWidth * scale_) / 2,
-                      (widget.height() - kCanvasHeight * scale_) / 2);
+                      (widget.height() - height * scale_) / 2);
 }
 
 QRectF CanvasMapping::Canvas() const {

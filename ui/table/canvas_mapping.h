@@ -1,7 +1,8 @@
 #pragma once
 // Where the table's fixed 644 x 465 logical canvas lies in a widget: scaled as large
-// as fits with its shape kept, and centred. Maps logical places to widget pixels
-// (snapped, so a piece keeps its pixel size wherever it moves) and back.
+// as fits with its shape kept, and centred (with a band of logical pixels kept free
+// below it, when asked, for what the window shows under the table). Maps logical places to widget
+// pixels (snapped, so a piece keeps its pixel size wherever it moves) and back.
 
 #include <QPoint>
 #include <QRect>
@@ -14,7 +15,7 @@ class CanvasMapping {
   public:
     CanvasMapping();
 
-    void Fit(QSize widget);
+    void Fit(QSize widget, int reservedBelow = 0);
     double Scale() const { return scale_; }
     QRectF Canvas() const;
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 #include <thread>
@@ -36,6 +37,14 @@ void QtAnimator::Wait(std::chrono::microseconds duration) {
         std::this_thread::sleep_for(std::min<Clock::duration>(left, kSlice));
     }
     if (afterWait_) afterWait_();
+}
+
+void QtAnimator::After(std::chrono::milliseconds delay, std::function<void()> then) {
+    if (!widget_ || Closed()) return;
+    QTimer::singleShot(delay, widget_, [this, then = std::move(then)] {
+        if (Closed()) return;
+        then();
+    });
 }
 
 }  // namespace velmora

@@ -34,6 +34,9 @@ class QtAnimator : public Animator {
 
     void Repaint() override;
     void Wait(std::chrono::microseconds duration) override;
+    // A timer of the widget: it dies with the widget, so nothing is called after the
+    // window has gone.
+    void After(std::chrono::milliseconds delay, std::function<void()> then) override;
 
   private:
     Clock::time_point NextDeadline(std::chrono::microseconds duration);

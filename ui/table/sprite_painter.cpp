@@ -79,9 +79,11 @@ QColor PanelGround(Rgb rgb) {
 }
 
 // A panel's font: as tall as the panel allows, narrowed to fit a long caption (a
-// bankroll of millions, "Maximum Bet $1,000") inside the panel.
-QFont CaptionFont(QFont font, const Sprite& sprite, const QString& caption, double unit) {
-    const double room = (sprite.Width - 4) * unit;
+// bankroll of millions, "Maximum Bet $1,000") inside the panel, `margin` logical
+// pixels short of each side.
+QFont CaptionFont(QFont font, const Sprite& sprite, const QString& caption, double unit,
+                  double margin = 2) {
+    const double room = (sprite.Width - 2 * margin) * unit;
     font.setPixelSize(std::max(1, int(std::lround(std::min(sprite.Height * 0.7, 13.0) * unit))));
     font.setBold(sprite.Bold);
     font.setUnderline(sprite.Underline);
@@ -214,31 +216,71 @@ void SpritePainter::PaintCutCard(QPainter& painter, const Sprite& sprite) const 
     painter.restore();
 }
 
+namespace {
+
+// The part of a panel its ground covers: all of it, or for a panel that hugs its
+// caption the caption's width and a margin, on the side of its alignment.
+QRectF GroundOf(const Sprite& sprite, const QRectF& rect, double textWidth, double margin) {
+    if (!sprite.HugCaption) return rect;
+    const double width = std::min(rect.width(), textWidth + 2 * margin);
+    switch (sprite.Alignment) {
+        case Align::Left:
+            return QRectF(rect.left(), rect.top(), width, rect.height());
+        case Align::Right:
+            return QRectF(rect.right() - width, rect.top(), width, rect.height());
+        case Align::Centre:
+            break;
+    }
+    return QRectF(rect.center().x() - width / 2, rect.top(), width, rect.height());
+}
+
+Qt::Alignment TextAlignment(const Sprite& sprite) {
+    if (sprite.HugCaption) return Qt::AlignCenter;  // centred in its own ground
+    switch (sprite.Alignment) {
+        case Align::Left:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case Align::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Align::Centre:
+            break;
+    }
+    return Qt::AlignCenter;
+}
+
+}  // namespace
+
 void SpritePainter::PaintPanel(QPainter& painter, const Sprite& sprite) const {
     const QRectF rect = mapping_.RectOf(sprite.Left, sprite.Top, sprite.Width, sprite.Height);
     const double unit = mapping_.Scale();
+    const QString caption = QString::fromStdString(sprite.Caption);
+    // A hugging ground leaves room around its caption: a pill, not a bar.
+    const double margin = sprite.HugCaption ? sprite.Height * 0.4 : 2;
+    const QFont font = CaptionFont(painter.font(), sprite, caption, unit, margin);
+    const QRectF ground =
+        GroundOf(sprite, rect, QFontMetricsF(font).horizontalAdvance(caption), margin * unit);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (sprite.Filled) {
-        const QColor ground = PanelGround(sprite.Fill);
-        QLinearGradient sheen(rect.topLeft(), rect.bottomLeft());
-        sheen.setColorAt(0, ground.lighter(118));
-        sheen.setColorAt(1, ground);
-        painter.setPen(QPen(ground.lightness() > 128 ? ground.darker(130) : ground.lighter(160),
+        const QColor colour = PanelGround(sprite.Fill);
+        QLinearGradient sheen(ground.topLeft(), ground.bottomLeft());
+        sheen.setColorAt(0, colour.lighter(118));
+        sheen.setColorAt(1, colour);
+        painter.setPen(QPen(colour.lightness() > 128 ? colour.darker(130) : colour.lighter(160),
                             std::max(1.0, unit * 0.8)));
         painter.setBrush(sheen);
-        painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 2.5 * unit, 2.5 * unit);
+        const double radius = sprite.HugCaption ? ground.height() / 2 : 2.5 * unit;
+        painter.drawRoundedRect(ground.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     }
-    if (!sprite.Caption.empty()) {
-        const QString caption = QString::fromStdString(sprite.Caption);
-        painter.setFont(CaptionFont(painter.font(), sprite, caption, unit));
+    if (!caption.isEmpty()) {
+        painter.setFont(font);
+        const QRectF text = sprite.HugCaption ? ground : rect;
         // Text straight on the felt gets a shadow so it reads on any cloth.
         if (!sprite.Filled) {
             painter.setPen(QColor(0, 0, 0, 150));
-            painter.drawText(rect.translated(unit, unit), Qt::AlignCenter, caption);
+            painter.drawText(text.translated(unit, unit), TextAlignment(sprite), caption);
         }
         painter.setPen(ColourOf(sprite.TextColour));
-        painter.drawText(rect, Qt::AlignCenter, caption);
+        painter.drawText(text, TextAlignment(sprite), caption);
     }
     painter.restore();
 }

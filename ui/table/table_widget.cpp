@@ -31,7 +31,7 @@ bool SameLook(const Sprite& a, const Sprite& b) {
            (a.Kind != SpriteKind::SpeedBar || a.Tag == b.Tag) && a.Pen == b.Pen &&
            a.PenWidth == b.PenWidth && a.Fill == b.Fill && a.Filled == b.Filled &&
            a.Caption == b.Caption && a.TextColour == b.TextColour && a.Bold == b.Bold &&
-           a.Underline == b.Underline;
+           a.Underline == b.Underline && a.Alignment == b.Alignment && a.HugCaption == b.HugCaption;
 }
 
 }  // namespace
@@ -97,13 +97,20 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
     update();
 }
 
+void TableWidget::SetReservedBelow(int logicalPixels) {
+    reservedBelow_ = logicalPixels;
+    Refit();
+    update();
+}
+
 void TableWidget::Refit() {
     CanvasMapping mapping;
-    mapping.Fit(size());
+    mapping.Fit(size(), reservedBelow_);
     dpr_ = devicePixelRatioF();
     painter_.SetMapping(mapping, dpr_);
     cache_->Clear();
     felt_ = QPixmap();
+    emit Refitted();
 }
 
 void TableWidget::PaintFeltIn(QPainter& painter, const QRegion& region) {

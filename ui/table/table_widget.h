@@ -35,6 +35,9 @@ class TableWidget : public QWidget {
     void UpdateChanged();
 
     const CanvasMapping& Mapping() const { return painter_.Mapping(); }
+    // Keeps a band of this many logical pixels free under the canvas, scaled with it
+    // (the window's buttons lie there).
+    void SetReservedBelow(int logicalPixels);
     // The topmost shown piece at a widget position.
     std::optional<SpriteId> SpriteAt(QPointF widgetPos) const;
 
@@ -49,6 +52,10 @@ class TableWidget : public QWidget {
     // The time the last paint event took, and the paint events so far.
     double LastPaintMs() const { return lastPaintMs_; }
     long long Paints() const { return paints_; }
+
+  signals:
+    // The canvas has been placed anew for the widget's size.
+    void Refitted();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -79,6 +86,7 @@ class TableWidget : public QWidget {
     QPixmap felt_;
     QTimer warmUp_;
     bool warmedUp_ = false;
+    int reservedBelow_ = 0;
     double dpr_ = 1;
 
     std::function<void(int)> speedBar_;

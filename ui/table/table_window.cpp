@@ -1,7 +1,9 @@
 #include "ui/table/table_window.h"
 
 #include "table/player.h"
+#include "table/stand_reach.h"
 #include "ui/table/gesture_mouse.h"
+#include "ui/table/play_button.h"
 #include "ui/table/qt_animator.h"
 #include "ui/table/table_widget.h"
 
@@ -24,9 +26,26 @@ TableWindow::TableWindow(Game& game, QWidget* parent)
     widget_->SetSpeedBarHandler(
         [player = player_.get()](int position) { player->SpeedBarChanged(position); });
 
+    // The buttons lie on the felt under the drawn table, in a band the widget keeps free.
+    buttons_ = new PlayButtonStrip(widget_);
+    connect(widget_, &TableWidget::Refitted, this, [this] {
+        const CanvasMapping& m = widget_->Mapping();
+        buttons_->Place(m.RectOf(0, kCanvasHeight, kCanvasWidth, PlayButtonStrip::kLogicalHeight),
+                        m.Scale());
+    });
+    widget_->SetReservedBelow(PlayButtonStrip::kLogicalHeight);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(widget_);
+}
+
+void TableWindow::BindPlayCommands(const std::vector<PlayButtonBinding>& bindings) {
+    buttons_->Bind(bindings);
+    if (PlayButton* stand = buttons_->Button(PlayCommand::Stand)) {
+        stand->SetToolTipSource(
+            [game = &player_->game] { return QString::fromStdString(StandReachText(*game)); });
+    }
 }
 
 TableWindow::~TableWindow() {
