@@ -46,6 +46,7 @@ void ResetRound(Game& g) {
 
 void ResetStatistics(Game& g) {
     for (int i = 1; i <= kStrategyCount; ++i) g.StatsOf(i) = Statistics{};
+    g.Tally = BlockTally{};
     g.PlayHours = 0;
     g.PlayMinutes = 0;
     g.PlaySeconds = 0;

@@ -12,6 +12,10 @@ namespace {
 
 // Every strategy with money on hand h counts a player blackjack.
 void CountBlackjack(Game& g, int h) {
+    if (g.Unwatched) {
+        g.Tally.Round.Blackjacks += 1;
+        return;
+    }
     const THand& hand = g.Hand(h);
     for (int i = 1; i <= kStrategyCount; ++i)
         if (hand.StakeByStrategy[static_cast<size_t>(i)] > 0) g.StatsOf(i).Blackjacks += 1;
@@ -146,8 +150,14 @@ void ShowChoices(Game& g) {
     return true;
 }
 
-void Double(Game& g, int h) {
-    THand& hand = g.Hand(h);
+// Every strategy with money on the hand doubles its stake.
+void BookDouble(Game& g, THand& hand) {
+    if (g.Unwatched) {  // booked for every strategy at the block's end
+        g.Tally.Round.Doubles += 1;
+        g.Tally.Round.Staked += 1;
+        for (uint16_t& s : hand.StakeByStrategy) s = static_cast<uint16_t>(2 * s);
+        return;
+    }
     const bool single = g.Options.SingleStrategyView;
     for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {
         uint16_t& s = hand.StakeByStrategy[static_cast<size_t>(i)];
@@ -159,6 +169,12 @@ void Double(Game& g, int h) {
         if (!single) stats.StakeAt(CountFor(g, i)) += s;
         s = static_cast<uint16_t>(2 * s);
     }
+}
+
+void Double(Game& g, int h) {
+    THand& hand = g.Hand(h);
+    hand.Doubled = true;
+    BookDouble(g, hand);
     if (TableDisplay* table = g.ShownTable()) table->ShowDoubledBet(h);
     hand.Finished = true;
     DealToHand(g, h);
@@ -179,8 +195,11 @@ void Split(Game& g, int from) {
     }
     PlaceStakes(g, to);
     SplitInto(g.Hand(from), g.Hand(to));
-    for (int i = 1; i <= kStrategyCount; ++i)
-        if (g.Hand(from).StakeByStrategy[static_cast<size_t>(i)] > 0) g.StatsOf(i).Splits += 1;
+    if (g.Unwatched)  // booked for every strategy at the block's end
+        g.Tally.Round.Splits += 1;
+    else
+        for (int i = 1; i <= kStrategyCount; ++i)
+            if (g.Hand(from).StakeByStrategy[static_cast<size_t>(i)] > 0) g.StatsOf(i).Splits += 1;
     if (TableDisplay* table = g.ShownTable()) table->ShowSplit(from, to);
     DealToHand(g, from);
     DealToHand(g, to);
@@ -204,7 +223,7 @@ void CarryOut(Game& g, int h) {
 
 }  // namespace
 
-void PlayerTurns(Game& g) {
+[[gnu::flatten]] void PlayerTurns(Game& g) {
     SettleBlackjacks(g);
     while (g.ActiveHand > 0 && !g.StopRequested) {
         PlayHand(g);

@@ -135,7 +135,7 @@ void FinishDeal(Game& g, int h) {
 
 }  // namespace
 
-void StartRound(Game& g) {
+[[gnu::flatten]] void StartRound(Game& g) {
     if (g.StopRequested) return;
     if (NeedsReshuffle(g)) Reshuffle(g);
     ShuffleAhead(g);
@@ -154,6 +154,14 @@ void PlaceStakes(Game& g, int h) {
     if (!IsPlayerHand(h)) return;
     THand& hand = g.Hand(h);
     hand.Finished = false;
+    hand.Doubled = false;
+    if (g.Unwatched) {  // the same stakes, booked for every strategy at the block's end
+        for (int i = 1; i <= kStrategyCount; ++i)
+            hand.StakeByStrategy[static_cast<size_t>(i)] = g.Hand(i).NextStake;
+        g.Tally.Round.Hands += 1;
+        g.Tally.Round.Staked += 1;
+        return;
+    }
     if (g.Options.SingleStrategyView) {
         const uint16_t s = g.Hand(4).NextStake;
         hand.StakeByStrategy[4] = s;
@@ -207,7 +215,7 @@ void DealToHand(Game& g, int h) {
     g.CardsDealt += 1;
 }
 
-void DealInitialCards(Game& g) {
+[[gnu::flatten]] void DealInitialCards(Game& g) {
     const bool two = g.TwoHandsThisRound;
     DealToHand(g, 1);
     if (two) DealToHand(g, 3);
@@ -226,7 +234,7 @@ void DealInitialCards(Game& g) {
 
 // The whole round is compiled as one piece (every engine call inlined) so the
 // analysis, which plays it millions of times, pays no call overhead per card.
-[[gnu::flatten]] void PlayRound(Game& g) {
+void PlayRound(Game& g) {
     StartRound(g);
     if (g.StopRequested) return;
     DealInitialCards(g);
@@ -246,7 +254,10 @@ void DealInitialCards(Game& g) {
             }
         }
     }
-    g.host.ProcessEvents();
+    if (g.Unwatched)
+        TallyRound(g);
+    else
+        g.host.ProcessEvents();
     assert(g.IsOk());
 }
 
@@ -265,7 +276,7 @@ namespace {
 
 }  // namespace
 
-void DealerPlays(Game& g) {
+[[gnu::flatten]] void DealerPlays(Game& g) {
     THand& dealer = g.Hands[kDealer];
     g.PlayerAction = kNoAction;
     do {
@@ -305,6 +316,10 @@ void RecordResult(Game& g, int h, double r) {
         hand.Total = 0;
         hand.Finished = true;
         NextHand(g);
+    }
+    if (g.Unwatched) {  // for every strategy at the block's end; no table
+        g.Tally.Result(r, hand.Doubled ? 2 : 1);
+        return;
     }
     const bool single = g.Options.SingleStrategyView;
     for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {
