@@ -26,6 +26,7 @@ uint16_t StakeOf(const Game& g, int strategy, int count, int aceFive) {
 }
 
 void ChooseStakes(Game& g) {
+#pragma GCC unroll 4
     for (int i = 1; i <= kStrategyCount; ++i)
         g.Hand(i).NextStake = StakeOf(g, i, g.CountIndex, g.AceFiveIndex);
 }

@@ -32,12 +32,13 @@ bool Game::IsOk() const {
 }
 
 void ResetRound(Game& g) {
+#pragma GCC unroll 5
     for (THand& h : g.Hands) {
         h.NumCards = 0;
         h.Total = 0;
         h.SoftAce = 0;
         h.NextStake = 0;
-        h.StakeByStrategy.fill(0);
+        h.StakeByStrategy = {};
         h.Finished = true;
         h.Unsplit = false;
     }

@@ -46,6 +46,7 @@ void SettleBlackjacks(Game& g) {
         g.ActiveHand = 0;
         return;
     }
+#pragma GCC unroll 2
     for (int h : hands) {
         if (!g.Hand(h).Blackjack) continue;
         CountBlackjack(g, h);
@@ -59,6 +60,7 @@ void SetPermissions(Game& g) {
     const bool freePlace =
         g.Hand(2).NumCards == 0 || g.Hand(3).NumCards == 0 || g.Hand(4).NumCards == 0;
     const bool affordable = !g.ShownTable() || g.CurrentBet <= g.Bankroll;
+#pragma GCC unroll 4
     for (int h = 1; h <= 4; ++h) {
         THand& hand = g.Hand(h);
         if (hand.Finished) continue;

@@ -156,6 +156,7 @@ void PlaceStakes(Game& g, int h) {
     hand.Finished = false;
     hand.Doubled = false;
     if (g.Unwatched) {  // the same stakes, booked for every strategy at the block's end
+#pragma GCC unroll 4
         for (int i = 1; i <= kStrategyCount; ++i)
             hand.StakeByStrategy[static_cast<size_t>(i)] = g.Hand(i).NextStake;
         g.Tally.Round.Hands += 1;
@@ -246,6 +247,7 @@ void PlayRound(Game& g) {
             if (TableDisplay* table = g.ShownTable()) table->FlipHoleCard();
             if (!g.Hands[kDealer].Finished) {
                 DealerPlays(g);
+#pragma GCC unroll 4
                 for (int h : kPlayOrder) SettleHand(g, h);
             }
             if (TableDisplay* table = g.ShownTable()) {
@@ -339,6 +341,7 @@ void RecordResult(Game& g, int h, double r) {
 
 void NextHand(Game& g) {
     g.ActiveHand = 0;
+#pragma GCC unroll 4
     for (int h : kPlayOrder) {
         if (!g.Hand(h).Finished) {
             g.ActiveHand = static_cast<uint16_t>(h);
