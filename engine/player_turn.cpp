@@ -157,7 +157,6 @@ void BookDouble(Game& g, THand& hand) {
     if (g.Unwatched) {  // booked for every strategy at the block's end
         g.Tally.Round.Doubles += 1;
         g.Tally.Round.Staked += 1;
-        for (uint16_t& s : hand.StakeByStrategy) s = static_cast<uint16_t>(2 * s);
         return;
     }
     const bool single = g.Options.SingleStrategyView;

@@ -118,7 +118,9 @@ constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play
 // when two hands are bet.
 void AnalysisStakes(Game& g) {
     g.TwoHandsThisRound = g.Options.BetTwoHands;
-    ChooseStakes(g);
+    // An unwatched game's hands carry no stakes: each strategy's stake follows from the
+    // round's counts alone, and the tally works it out at the block's end (BlockTally).
+    if (!g.Unwatched) ChooseStakes(g);
     // In the single-strategy view a negative count places no stake at all: the round
     // is dealt but not played.
     if (g.Options.SingleStrategyView && g.CountIndex < 0) return;
@@ -155,10 +157,7 @@ void PlaceStakes(Game& g, int h) {
     THand& hand = g.Hand(h);
     hand.Finished = false;
     hand.Doubled = false;
-    if (g.Unwatched) {  // the same stakes, booked for every strategy at the block's end
-#pragma GCC unroll 4
-        for (int i = 1; i <= kStrategyCount; ++i)
-            hand.StakeByStrategy[static_cast<size_t>(i)] = g.Hand(i).NextStake;
+    if (g.Unwatched) {  // booked for every strategy at the block's end
         g.Tally.Round.Hands += 1;
         g.Tally.Round.Staked += 1;
         return;
@@ -196,7 +195,7 @@ namespace {
     g.host.ProcessEvents();
 }
 
-[[gnu::noinline]] void Bust(Game& g, int h) {
+void Bust(Game& g, int h) {
     if (h > 0) {
         RecordResult(g, h, -1);
     } else {
@@ -238,9 +237,10 @@ void DealToHand(Game& g, int h) {
 void PlayRound(Game& g) {
     StartRound(g);
     if (g.StopRequested) return;
+    // A round without strategy 4's stake in the single-strategy view placed none.
+    const bool dealtOnly = g.Options.SingleStrategyView && g.Hand(1).Finished;
     DealInitialCards(g);
     if (TableDisplay* table = g.ShownTable()) table->ShowPointer(1);
-    const bool dealtOnly = g.Options.SingleStrategyView && g.Hand(1).StakeByStrategy[4] == 0;
     if (!dealtOnly) {
         PlayerTurns(g);
         if (!g.StopRequested && !g.PracticeDeckMode) {
@@ -311,18 +311,11 @@ void SettleHand(Game& g, int h) {
     }
 }
 
-void RecordResult(Game& g, int h, double r) {
-    if (!IsPlayerHand(h)) return;
-    THand& hand = g.Hand(h);
-    if (g.ActiveHand > 0) {
-        hand.Total = 0;
-        hand.Finished = true;
-        NextHand(g);
-    }
-    if (g.Unwatched) {  // for every strategy at the block's end; no table
-        g.Tally.Result(r, hand.Doubled ? 2 : 1);
-        return;
-    }
+namespace {
+
+// Every strategy with money on hand h books its result, and the table shows it.
+[[gnu::noinline]] void BookResult(Game& g, int h, double r) {
+    const THand& hand = g.Hand(h);
     const bool single = g.Options.SingleStrategyView;
     for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {
         const uint16_t s = hand.StakeByStrategy[static_cast<size_t>(i)];
@@ -337,6 +330,22 @@ void RecordResult(Game& g, int h, double r) {
         stats.ResultAt(CountFor(g, i)) += amount;
     }
     if (TableDisplay* table = g.ShownTable()) table->ShowSettlement(h, r);
+}
+
+}  // namespace
+
+void RecordResult(Game& g, int h, double r) {
+    if (!IsPlayerHand(h)) return;
+    THand& hand = g.Hand(h);
+    if (g.ActiveHand > 0) {
+        hand.Total = 0;
+        hand.Finished = true;
+        NextHand(g);
+    }
+    if (g.Unwatched)  // for every strategy at the block's end; no table
+        g.Tally.Result(r, hand.Doubled ? 2 : 1);
+    else
+        BookResult(g, h, r);
 }
 
 void NextHand(Game& g) {

@@ -72,7 +72,7 @@ void KeyAndSort(Game& g) {
 // taken a few places ahead in one tight loop, the generator in registers, so the
 // random numbers are not on the path of each card as it is dealt. Only the cards
 // move (as whole 8-byte words); the sort keys play no part in the analysis.
-void ShuffleThrough(Game& g, size_t end) {
+[[gnu::noinline]] void ShuffleThrough(Game& g, size_t end) {
     Xoshiro256 rng = g.AnalysisRng;
     ShoeEntry* shoe = g.Shoe.data();
     const size_t size = g.ShoeSize;
