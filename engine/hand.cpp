@@ -21,12 +21,15 @@ bool AddCard(THand& hand, const TCard& card) {
     n += 1;
     hand.NumCards = static_cast<uint16_t>(n);
     std::memcpy(static_cast<void*>(&hand.Cards[n]), &card, sizeof card);  // one 8-byte word
-    // An ace counts 11 unless the hand already has a soft ace, then 1. Written
-    // without branches: the cards are random, so branches here would mispredict.
-    unsigned total = hand.Total, softAce = hand.SoftAce;
-    const bool ace = card.Value == 11;
-    total += (ace && softAce > 0) ? 1 : card.Value;
-    softAce = (ace && softAce == 0) ? n : softAce;
+    // An ace counts 11 unless the hand already has a soft ace, then 1.
+    unsigned total = hand.Total + card.Value, softAce = hand.SoftAce;
+    if (card.Value == 11) [[unlikely]] {  // one card in thirteen
+        if (softAce > 0)
+            total -= 10;
+        else
+            softAce = n;
+    }
+    // Written without a branch: whether a hand passes 21 is anyone's guess.
     const bool demote = total > 21 && softAce > 0;
     total -= demote ? 10 : 0;
     softAce = demote ? 0 : softAce;
