@@ -85,32 +85,30 @@ void FoldFigures(Game& g, int i, int c, uint16_t s, const HandFigures& f) {
 void TakeBlockMoney(Game& g) {
     BlockTally& t = g.Tally;
     std::array<int64_t, kStrategyCount + 1> netHalves{}, staked{};
-    for (uint32_t seen = t.BlockCounts; seen != 0; seen &= seen - 1) {
-        const int slot = __builtin_ctz(seen);
-        const BlockTally::Money m = t.BlockByCount[static_cast<size_t>(slot)];
+    for (size_t slot = 0; slot < kCountSlots; ++slot) {
+        const BlockTally::Money m = t.BlockByCount[slot];
+        if (m.Staked == 0) continue;  // no hand was played at this count
+        const int c = static_cast<int>(slot) + kMinCountIndex;
         for (int i : {1, 2, 4}) {
-            const int s = StakeOf(g, i, slot + kMinCountIndex, 0);
+            const int s = StakeOf(g, i, c, 0);
             netHalves[static_cast<size_t>(i)] += s * m.NetHalves;
             staked[static_cast<size_t>(i)] += s * m.Staked;
         }
-        t.BlockByCount[static_cast<size_t>(slot)] = {};
+        t.BlockByCount[slot] = {};
     }
-    for (uint32_t seen = t.BlockAceFives; seen != 0; seen &= seen - 1) {
-        const int slot = __builtin_ctz(seen);
-        const BlockTally::Money m = t.BlockByAceFive[static_cast<size_t>(slot)];
-        const int s = StakeOf(g, 3, 0, slot + kMinCountIndex);
+    for (size_t slot = 0; slot < kCountSlots; ++slot) {
+        const BlockTally::Money m = t.BlockByAceFive[slot];
+        if (m.Staked == 0) continue;
+        const int s = StakeOf(g, 3, 0, static_cast<int>(slot) + kMinCountIndex);
         netHalves[3] += s * m.NetHalves;
         staked[3] += s * m.Staked;
-        t.BlockByAceFive[static_cast<size_t>(slot)] = {};
+        t.BlockByAceFive[slot] = {};
     }
     for (size_t i = 1; i <= kStrategyCount; ++i) {
         Statistics& st = g.StatsOf(static_cast<int>(i));
         st.HourNet += static_cast<double>(netHalves[i]) * 0.5;
         st.HourStaked += static_cast<double>(staked[i]);
     }
-    t.CountsSeen |= t.BlockCounts;
-    t.AceFivesSeen |= t.BlockAceFives;
-    t.BlockCounts = t.BlockAceFives = 0;
 }
 
 }  // namespace
@@ -124,27 +122,23 @@ void TallyRound(Game& g) {
     t.BlockByCount[c].Staked += t.Round.Staked;
     t.BlockByAceFive[a].NetHalves += t.Round.NetHalves;
     t.BlockByAceFive[a].Staked += t.Round.Staked;
-    t.BlockCounts |= 1u << c;
-    t.BlockAceFives |= 1u << a;
     t.Round = {};
 }
 
 void FoldBlockTally(Game& g) {
     BlockTally& t = g.Tally;
-    for (uint32_t seen = t.CountsSeen; seen != 0; seen &= seen - 1) {
-        const int slot = __builtin_ctz(seen);
-        const int c = slot + kMinCountIndex;
-        for (int i : {1, 2, 4})
-            if (const uint16_t s = StakeOf(g, i, c, 0)) FoldFigures(g, i, c, s, t.ByCount[slot]);
-        t.ByCount[slot] = {};
+    for (size_t slot = 0; slot < kCountSlots; ++slot) {
+        const int c = static_cast<int>(slot) + kMinCountIndex;
+        if (t.ByCount[slot].Hands > 0) {  // hands were played at this count
+            for (int i : {1, 2, 4})
+                if (const uint16_t s = StakeOf(g, i, c, 0)) FoldFigures(g, i, c, s, t.ByCount[slot]);
+        }
+        if (t.ByAceFive[slot].Hands > 0) {
+            if (const uint16_t s = StakeOf(g, 3, 0, c)) FoldFigures(g, 3, c, s, t.ByAceFive[slot]);
+        }
     }
-    for (uint32_t seen = t.AceFivesSeen; seen != 0; seen &= seen - 1) {
-        const int slot = __builtin_ctz(seen);
-        const int a = slot + kMinCountIndex;
-        if (const uint16_t s = StakeOf(g, 3, 0, a)) FoldFigures(g, 3, a, s, t.ByAceFive[slot]);
-        t.ByAceFive[slot] = {};
-    }
-    t.CountsSeen = t.AceFivesSeen = 0;
+    t.ByCount = {};
+    t.ByAceFive = {};
     t.BlocksSinceFold = 0;
 }
 

@@ -58,14 +58,10 @@ struct BlockTally {
     // and by AceFiveIndex (what strategy 3 books by), entry c at [c + 10].
     std::array<HandFigures, kCountSlots> ByCount{};
     std::array<HandFigures, kCountSlots> ByAceFive{};
-    uint32_t CountsSeen = 0;  // bit c + 10: ByCount[c + 10] holds figures
-    uint32_t AceFivesSeen = 0;
     int BlocksSinceFold = 0;
     // The same for the money of the block being played.
     std::array<Money, kCountSlots> BlockByCount{};
     std::array<Money, kCountSlots> BlockByAceFive{};
-    uint32_t BlockCounts = 0;
-    uint32_t BlockAceFives = 0;
 
     // A result r (+1.5, +1, -1, -0.5) of a hand with `units` of stake (2 once doubled).
     void Result(double r, int units) {

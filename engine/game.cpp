@@ -32,13 +32,15 @@ bool Game::IsOk() const {
 }
 
 void ResetRound(Game& g) {
+    // The hands of an unwatched game never carry stakes (see AnalysisStakes): none to clear.
+    const bool stakes = !g.Unwatched;
 #pragma GCC unroll 5
     for (THand& h : g.Hands) {
         h.NumCards = 0;
         h.Total = 0;
         h.SoftAce = 0;
         h.NextStake = 0;
-        h.StakeByStrategy = {};
+        if (stakes) h.StakeByStrategy = {};
         h.Finished = true;
         h.Unsplit = false;
     }

@@ -54,16 +54,17 @@ void SettleBlackjacks(Game& g) {
     }
 }
 
-// Which moves the rules allow each unfinished player hand now.
+// Which moves the rules allow each unfinished player hand now. The computer decides
+// the active hand alone, and every hand's turn works its permissions out again, so in
+// computer play only the active hand's are worked out; the player may act on any hand,
+// and the stands that close the hands before it are judged with theirs.
 void SetPermissions(Game& g) {
     const OptionsRecord& o = g.Options;
     const bool freePlace =
         g.Hand(2).NumCards == 0 || g.Hand(3).NumCards == 0 || g.Hand(4).NumCards == 0;
     const bool affordable = !g.ShownTable() || g.CurrentBet <= g.Bankroll;
-#pragma GCC unroll 4
-    for (int h = 1; h <= 4; ++h) {
-        THand& hand = g.Hand(h);
-        if (hand.Finished) continue;
+    auto permit = [&](THand& hand) {
+        if (hand.Finished) return;
         if (hand.NumCards == 2) {
             hand.IsPair = hand.Cards[1].Value == hand.Cards[2].Value;
             hand.CanSurrender = hand.Unsplit && o.SurrenderAllowed;
@@ -75,7 +76,12 @@ void SetPermissions(Game& g) {
         } else if (hand.NumCards >= 3) {
             hand.CanSurrender = hand.CanSplit = hand.CanDouble = false;
         }
+    };
+    if (g.SimulationMode) {
+        permit(g.Hand(g.ActiveHand));
+        return;
     }
+    for (int h = 1; h <= 4; ++h) permit(g.Hand(h));
 }
 
 // Acting on a hand closes the hands before it in play order (2, 1, 4, 3), each
