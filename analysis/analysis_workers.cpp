@@ -1,6 +1,7 @@
 #include "analysis/analysis_workers.h"
 
 #include "analysis/show_analysis.h"
+#include "engine/betting.h"
 #include "engine/game.h"
 #include "engine/headless_host.h"
 #include "engine/modes.h"
@@ -64,6 +65,7 @@ class BlockCounter : public ResultsDisplay {
         }
         const bool over = blocks_ > 0 ? g.HourBlocks >= blocks_ : SecondsSince(start_) >= seconds_;
         if (!over) return;
+        FoldBlockTally(g);
         for (int i = 1; i <= kStrategyCount; ++i) kept.Stats[static_cast<size_t>(i)] = g.StatsOf(i);
         kept.HourBlocks = g.HourBlocks;
         g.StopRequested = true;
@@ -109,7 +111,9 @@ class AnalysisWorkers::Worker {
         : work_(work),
           counter_(work.request_.Seconds, work.start_, work.blocksDone_, work.stop_),
           host_(counter_),
-          game_(host_) {}
+          game_(host_) {
+        game_.Unwatched = true;  // looked at only through the block counter
+    }
 
     void Run() {
         const double before = ThreadCpuSeconds();

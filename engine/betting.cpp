@@ -1,27 +1,34 @@
 #include "engine/betting.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/game.h"
 #include "engine/rounding.h"
 
 namespace velmora {
 
-void ChooseStakes(Game& g) {
+uint16_t StakeOf(const Game& g, int strategy, int count, int aceFive) {
     const uint16_t min = g.Options.TableMinimum;
     // With two hands at a $5 table every stake is doubled; at $25 and $100 the stake
     // per hand stays as it is.
     const int factor = g.TwoHandsThisRound && min < 25 ? 2 : 1;
-    auto stake = [&](int multiple) { return static_cast<uint16_t>(multiple * min * factor); };
-    if (g.Options.SingleStrategyView) {
-        if (g.CountIndex >= 0) g.Hand(4).NextStake = stake(1);
-        return;
+    const auto stake = static_cast<uint16_t>(min * factor);
+    // The single-strategy view measures strategy 4 alone.
+    if (g.Options.SingleStrategyView && strategy != 4) return 0;
+    switch (strategy) {
+        case 1: return stake;
+        case 2: return static_cast<uint16_t>(count < 0 ? stake : 2 * stake);
+        case 3: return aceFive >= 0 && aceFive < 4 * g.Options.Decks ? stake : 0;
+        case 4: return count >= 0 ? stake : 0;
+        default: return 0;
     }
-    g.Hand(1).NextStake = stake(1);
-    g.Hand(2).NextStake = stake(g.CountIndex < 0 ? 1 : 2);
-    g.Hand(3).NextStake =
-        g.AceFiveIndex >= 0 && g.AceFiveIndex < 4 * g.Options.Decks ? stake(1) : 0;
-    g.Hand(4).NextStake = g.CountIndex >= 0 ? stake(1) : 0;
+}
+
+void ChooseStakes(Game& g) {
+#pragma GCC unroll 4
+    for (int i = 1; i <= kStrategyCount; ++i)
+        g.Hand(i).NextStake = StakeOf(g, i, g.CountIndex, g.AceFiveIndex);
 }
 
 double AverageBetUnit(const Game& g) {
@@ -54,9 +61,92 @@ void FoldBankroll(Statistics& s, double bankrollUnit) {
     }
 }
 
+// What strategy i books, but for the block's money, for the hands played at count
+// index c with its stake s.
+void FoldFigures(Game& g, int i, int c, uint16_t s, const HandFigures& f) {
+    Statistics& st = g.StatsOf(i);
+    const double staked = static_cast<double>(s) * static_cast<double>(f.Staked);
+    st.TotalStaked += staked;
+    st.ResultAt(c) += static_cast<double>(s) * static_cast<double>(f.NetHalves) * 0.5;
+    if (!g.Options.SingleStrategyView) {  // that view keeps no stakes or hands by count
+        st.StakeAt(c) += staked;
+        st.HandsAt(c) += f.Hands;
+    }
+    st.HandsPlayed += f.Hands;
+    st.Doubles += f.Doubles;
+    st.Splits += f.Splits;
+    st.Blackjacks += f.Blackjacks;
+    st.Wins += static_cast<double>(f.Wins);
+    st.LossUnits += static_cast<double>(f.LossHalves) * 0.5;
+}
+
+// The block's money of each strategy: its stake times the money of the block's rounds
+// at each count index.
+void TakeBlockMoney(Game& g) {
+    BlockTally& t = g.Tally;
+    std::array<int64_t, kStrategyCount + 1> netHalves{}, staked{};
+    for (size_t slot = 0; slot < kCountSlots; ++slot) {
+        const BlockTally::Money m = t.BlockByCount[slot];
+        if (m.Staked == 0) continue;  // no hand was played at this count
+        const int c = static_cast<int>(slot) + kMinCountIndex;
+        for (int i : {1, 2, 4}) {
+            const int s = StakeOf(g, i, c, 0);
+            netHalves[static_cast<size_t>(i)] += s * m.NetHalves;
+            staked[static_cast<size_t>(i)] += s * m.Staked;
+        }
+        t.BlockByCount[slot] = {};
+    }
+    for (size_t slot = 0; slot < kCountSlots; ++slot) {
+        const BlockTally::Money m = t.BlockByAceFive[slot];
+        if (m.Staked == 0) continue;
+        const int s = StakeOf(g, 3, 0, static_cast<int>(slot) + kMinCountIndex);
+        netHalves[3] += s * m.NetHalves;
+        staked[3] += s * m.Staked;
+        t.BlockByAceFive[slot] = {};
+    }
+    for (size_t i = 1; i <= kStrategyCount; ++i) {
+        Statistics& st = g.StatsOf(static_cast<int>(i));
+        st.HourNet += static_cast<double>(netHalves[i]) * 0.5;
+        st.HourStaked += static_cast<double>(staked[i]);
+    }
+}
+
 }  // namespace
 
+void TallyRound(Game& g) {
+    BlockTally& t = g.Tally;
+    const size_t c = CountSlot(g.CountIndex), a = CountSlot(g.AceFiveIndex);
+    t.ByCount[c].Add(t.Round);
+    t.ByAceFive[a].Add(t.Round);
+    t.BlockByCount[c].NetHalves += t.Round.NetHalves;
+    t.BlockByCount[c].Staked += t.Round.Staked;
+    t.BlockByAceFive[a].NetHalves += t.Round.NetHalves;
+    t.BlockByAceFive[a].Staked += t.Round.Staked;
+    t.Round = {};
+}
+
+void FoldBlockTally(Game& g) {
+    BlockTally& t = g.Tally;
+    for (size_t slot = 0; slot < kCountSlots; ++slot) {
+        const int c = static_cast<int>(slot) + kMinCountIndex;
+        if (t.ByCount[slot].Hands > 0) {  // hands were played at this count
+            for (int i : {1, 2, 4})
+                if (const uint16_t s = StakeOf(g, i, c, 0)) FoldFigures(g, i, c, s, t.ByCount[slot]);
+        }
+        if (t.ByAceFive[slot].Hands > 0) {
+            if (const uint16_t s = StakeOf(g, 3, 0, c)) FoldFigures(g, 3, c, s, t.ByAceFive[slot]);
+        }
+    }
+    t.ByCount = {};
+    t.ByAceFive = {};
+    t.BlocksSinceFold = 0;
+}
+
 void EndOfHour(Game& g) {
+    if (g.Unwatched) {
+        TakeBlockMoney(g);
+        if (++g.Tally.BlocksSinceFold == BlockTally::kBlocksPerFold) FoldBlockTally(g);
+    }
     const bool single = g.Options.SingleStrategyView;
     const double unit = AverageBetUnit(g);
     for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {

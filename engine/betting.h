@@ -17,8 +17,17 @@ inline int CountFor(const Game& game, int strategy) {
     return strategy == 3 && !game.Options.SingleStrategyView ? game.AceFiveIndex : game.CountIndex;
 }
 
+// The stake betting strategy `strategy` (1..4) places in a round at count index
+// `count` and ace-five index `aceFive`; 0 when it does not bet.
+uint16_t StakeOf(const Game& game, int strategy, int count, int aceFive);
 // Sets Hands[i].NextStake for the four strategies from the counts of this round.
 void ChooseStakes(Game& game);
+// An unwatched game's round ends: its hands join the tally (see BlockTally).
+void TallyRound(Game& game);
+// Books what an unwatched game has gathered in its tally since the last fold into
+// the strategies' statistics (all but the block's money, which EndOfHour books), and
+// empties it. Until then those statistics lag behind the rounds played.
+void FoldBlockTally(Game& game);
 // Histogram of the hour in average bets, totals, and the bankroll won/lost folding.
 void EndOfHour(Game& game);
 

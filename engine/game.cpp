@@ -32,12 +32,15 @@ bool Game::IsOk() const {
 }
 
 void ResetRound(Game& g) {
+    // The hands of an unwatched game never carry stakes (see AnalysisStakes): none to clear.
+    const bool stakes = !g.Unwatched;
+#pragma GCC unroll 5
     for (THand& h : g.Hands) {
         h.NumCards = 0;
         h.Total = 0;
         h.SoftAce = 0;
         h.NextStake = 0;
-        h.StakeByStrategy.fill(0);
+        if (stakes) h.StakeByStrategy = {};
         h.Finished = true;
         h.Unsplit = false;
     }
@@ -46,6 +49,7 @@ void ResetRound(Game& g) {
 
 void ResetStatistics(Game& g) {
     for (int i = 1; i <= kStrategyCount; ++i) g.StatsOf(i) = Statistics{};
+    g.Tally = BlockTally{};
     g.PlayHours = 0;
     g.PlayMinutes = 0;
     g.PlaySeconds = 0;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/block_tally.h"
 #include "engine/decision_report.h"
 #include "engine/drill_cases.h"
 #include "engine/hand.h"
@@ -122,6 +123,11 @@ struct Game {
     std::function<void(Game&)> AnalysisLoop;
     // The seed of the analysis that runs or ran last in the window (for its exports).
     uint64_t RunSeed = 0;
+    // An analysis game nobody looks at between the ends of its blocks of 100 rounds
+    // (the worker threads' games): its rounds pass no events and book the strategies'
+    // statistics in Tally, folded in at each block's end.
+    bool Unwatched = false;
+    BlockTally Tally;
 
     // Run dispatch: a mode chosen while a run goes on waits here until that run
     // has returned, so runs never nest.

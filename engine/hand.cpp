@@ -13,23 +13,30 @@ bool THand::IsOk() const {
 }
 
 bool AddCard(THand& hand, const TCard& card) {
-    if (hand.NumCards >= kMaxCardsInHand) {
+    unsigned n = hand.NumCards;
+    if (n >= kMaxCardsInHand) {
         assert(!"a hand cannot hold more cards than its hard total allows");
         return false;
     }
-    hand.NumCards += 1;
-    std::memcpy(static_cast<void*>(&hand.Cards[hand.NumCards]), &card, sizeof card);  // one 8-byte word
-    // An ace counts 11 unless the hand already has a soft ace, then 1. Written
-    // without branches: the cards are random, so branches here would mispredict.
-    const bool ace = card.Value == 11;
-    const bool soft = hand.SoftAce > 0;
-    hand.Total += (ace && soft) ? 1 : card.Value;
-    hand.SoftAce = (ace && !soft) ? hand.NumCards : hand.SoftAce;
-    const bool demote = hand.Total > 21 && hand.SoftAce > 0;
-    hand.Total -= demote ? 10 : 0;
-    hand.SoftAce = demote ? 0 : hand.SoftAce;
+    n += 1;
+    hand.NumCards = static_cast<uint16_t>(n);
+    std::memcpy(static_cast<void*>(&hand.Cards[n]), &card, sizeof card);  // one 8-byte word
+    // An ace counts 11 unless the hand already has a soft ace, then 1.
+    unsigned total = hand.Total + card.Value, softAce = hand.SoftAce;
+    if (card.Value == 11) [[unlikely]] {  // one card in thirteen
+        if (softAce > 0)
+            total -= 10;
+        else
+            softAce = n;
+    }
+    // Written without a branch: whether a hand passes 21 is anyone's guess.
+    const bool demote = total > 21 && softAce > 0;
+    total -= demote ? 10 : 0;
+    softAce = demote ? 0 : softAce;
+    hand.Total = static_cast<uint16_t>(total);
+    hand.SoftAce = static_cast<uint16_t>(softAce);
     // Still over 21 after the demotion only when an ace was drawn to a hard 21.
-    return hand.Total > 21;
+    return total > 21;
 }
 
 void SplitInto(THand& from, THand& to) {

@@ -33,6 +33,7 @@ struct THand {
     bool Blackjack = false;
     bool Finished = false;
     bool Unsplit = false;  // dealt at the round start, not made by a split
+    bool Doubled = false;  // its stakes were doubled
     bool CanSplit = false;
     bool CanDouble = false;
     bool CanSurrender = false;

@@ -12,6 +12,10 @@ namespace {
 
 // Every strategy with money on hand h counts a player blackjack.
 void CountBlackjack(Game& g, int h) {
+    if (g.Unwatched) {
+        g.Tally.Round.Blackjacks += 1;
+        return;
+    }
     const THand& hand = g.Hand(h);
     for (int i = 1; i <= kStrategyCount; ++i)
         if (hand.StakeByStrategy[static_cast<size_t>(i)] > 0) g.StatsOf(i).Blackjacks += 1;
@@ -42,6 +46,7 @@ void SettleBlackjacks(Game& g) {
         g.ActiveHand = 0;
         return;
     }
+#pragma GCC unroll 2
     for (int h : hands) {
         if (!g.Hand(h).Blackjack) continue;
         CountBlackjack(g, h);
@@ -49,15 +54,17 @@ void SettleBlackjacks(Game& g) {
     }
 }
 
-// Which moves the rules allow each unfinished player hand now.
+// Which moves the rules allow each unfinished player hand now. The computer decides
+// the active hand alone, and every hand's turn works its permissions out again, so in
+// computer play only the active hand's are worked out; the player may act on any hand,
+// and the stands that close the hands before it are judged with theirs.
 void SetPermissions(Game& g) {
     const OptionsRecord& o = g.Options;
     const bool freePlace =
         g.Hand(2).NumCards == 0 || g.Hand(3).NumCards == 0 || g.Hand(4).NumCards == 0;
     const bool affordable = !g.ShownTable() || g.CurrentBet <= g.Bankroll;
-    for (int h = 1; h <= 4; ++h) {
-        THand& hand = g.Hand(h);
-        if (hand.Finished) continue;
+    auto permit = [&](THand& hand) {
+        if (hand.Finished) return;
         if (hand.NumCards == 2) {
             hand.IsPair = hand.Cards[1].Value == hand.Cards[2].Value;
             hand.CanSurrender = hand.Unsplit && o.SurrenderAllowed;
@@ -69,7 +76,12 @@ void SetPermissions(Game& g) {
         } else if (hand.NumCards >= 3) {
             hand.CanSurrender = hand.CanSplit = hand.CanDouble = false;
         }
+    };
+    if (g.SimulationMode) {
+        permit(g.Hand(g.ActiveHand));
+        return;
     }
+    for (int h = 1; h <= 4; ++h) permit(g.Hand(h));
 }
 
 // Acting on a hand closes the hands before it in play order (2, 1, 4, 3), each
@@ -146,8 +158,13 @@ void ShowChoices(Game& g) {
     return true;
 }
 
-void Double(Game& g, int h) {
-    THand& hand = g.Hand(h);
+// Every strategy with money on the hand doubles its stake.
+void BookDouble(Game& g, THand& hand) {
+    if (g.Unwatched) {  // booked for every strategy at the block's end
+        g.Tally.Round.Doubles += 1;
+        g.Tally.Round.Staked += 1;
+        return;
+    }
     const bool single = g.Options.SingleStrategyView;
     for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {
         uint16_t& s = hand.StakeByStrategy[static_cast<size_t>(i)];
@@ -159,6 +176,12 @@ void Double(Game& g, int h) {
         if (!single) stats.StakeAt(CountFor(g, i)) += s;
         s = static_cast<uint16_t>(2 * s);
     }
+}
+
+void Double(Game& g, int h) {
+    THand& hand = g.Hand(h);
+    hand.Doubled = true;
+    BookDouble(g, hand);
     if (TableDisplay* table = g.ShownTable()) table->ShowDoubledBet(h);
     hand.Finished = true;
     DealToHand(g, h);
@@ -179,8 +202,11 @@ void Split(Game& g, int from) {
     }
     PlaceStakes(g, to);
     SplitInto(g.Hand(from), g.Hand(to));
-    for (int i = 1; i <= kStrategyCount; ++i)
-        if (g.Hand(from).StakeByStrategy[static_cast<size_t>(i)] > 0) g.StatsOf(i).Splits += 1;
+    if (g.Unwatched)  // booked for every strategy at the block's end
+        g.Tally.Round.Splits += 1;
+    else
+        for (int i = 1; i <= kStrategyCount; ++i)
+            if (g.Hand(from).StakeByStrategy[static_cast<size_t>(i)] > 0) g.StatsOf(i).Splits += 1;
     if (TableDisplay* table = g.ShownTable()) table->ShowSplit(from, to);
     DealToHand(g, from);
     DealToHand(g, to);
@@ -204,7 +230,7 @@ void CarryOut(Game& g, int h) {
 
 }  // namespace
 
-void PlayerTurns(Game& g) {
+[[gnu::flatten]] void PlayerTurns(Game& g) {
     SettleBlackjacks(g);
     while (g.ActiveHand > 0 && !g.StopRequested) {
         PlayHand(g);

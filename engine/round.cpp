@@ -130,7 +130,9 @@ void BookPlayersBet(Game& g, TableDisplay& table) {
 // when two hands are bet.
 void AnalysisStakes(Game& g) {
     g.TwoHandsThisRound = g.Options.BetTwoHands;
-    ChooseStakes(g);
+    // An unwatched game's hands carry no stakes: each strategy's stake follows from the
+    // round's counts alone, and the tally works it out at the block's end (BlockTally).
+    if (!g.Unwatched) ChooseStakes(g);
     // In the single-strategy view a negative count places no stake at all: the round
     // is dealt but not played.
     if (g.Options.SingleStrategyView && g.CountIndex < 0) return;
@@ -147,7 +149,7 @@ void FinishDeal(Game& g, int h) {
 
 }  // namespace
 
-void StartRound(Game& g) {
+[[gnu::flatten]] void StartRound(Game& g) {
     if (g.StopRequested) return;
     if (NeedsReshuffle(g)) Reshuffle(g);
     ShuffleAhead(g);
@@ -170,6 +172,12 @@ void PlaceStakes(Game& g, int h) {
     if (!IsPlayerHand(h)) return;
     THand& hand = g.Hand(h);
     hand.Finished = false;
+    hand.Doubled = false;
+    if (g.Unwatched) {  // booked for every strategy at the block's end
+        g.Tally.Round.Hands += 1;
+        g.Tally.Round.Staked += 1;
+        return;
+    }
     if (g.Options.SingleStrategyView) {
         const uint16_t s = g.Hand(4).NextStake;
         hand.StakeByStrategy[4] = s;
@@ -203,7 +211,7 @@ namespace {
     g.host.ProcessEvents();
 }
 
-[[gnu::noinline]] void Bust(Game& g, int h) {
+void Bust(Game& g, int h) {
     if (h > 0) {
         RecordResult(g, h, -1);
     } else {
@@ -223,7 +231,7 @@ void DealToHand(Game& g, int h) {
     g.CardsDealt += 1;
 }
 
-void DealInitialCards(Game& g) {
+[[gnu::flatten]] void DealInitialCards(Game& g) {
     const bool two = g.TwoHandsThisRound;
     DealToHand(g, 1);
     if (two) DealToHand(g, 3);
@@ -242,18 +250,20 @@ void DealInitialCards(Game& g) {
 
 // The whole round is compiled as one piece (every engine call inlined) so the
 // analysis, which plays it millions of times, pays no call overhead per card.
-[[gnu::flatten]] void PlayRound(Game& g) {
+void PlayRound(Game& g) {
     StartRound(g);
     if (g.StopRequested) return;
+    // A round without strategy 4's stake in the single-strategy view placed none.
+    const bool dealtOnly = g.Options.SingleStrategyView && g.Hand(1).Finished;
     DealInitialCards(g);
     if (TableDisplay* table = g.ShownTable()) table->ShowPointer(1);
-    const bool dealtOnly = g.Options.SingleStrategyView && g.Hand(1).StakeByStrategy[4] == 0;
     if (!dealtOnly) {
         PlayerTurns(g);
         if (!g.StopRequested && !g.PracticeDeckMode) {
             if (TableDisplay* table = g.ShownTable()) table->FlipHoleCard();
             if (!g.Hands[kDealer].Finished) {
                 DealerPlays(g);
+#pragma GCC unroll 4
                 for (int h : kPlayOrder) SettleHand(g, h);
             }
             if (TableDisplay* table = g.ShownTable()) {
@@ -262,7 +272,10 @@ void DealInitialCards(Game& g) {
             }
         }
     }
-    g.host.ProcessEvents();
+    if (g.Unwatched)
+        TallyRound(g);
+    else
+        g.host.ProcessEvents();
     assert(g.IsOk());
 }
 
@@ -281,7 +294,7 @@ namespace {
 
 }  // namespace
 
-void DealerPlays(Game& g) {
+[[gnu::flatten]] void DealerPlays(Game& g) {
     THand& dealer = g.Hands[kDealer];
     g.PlayerAction = kNoAction;
     do {
@@ -314,14 +327,11 @@ void SettleHand(Game& g, int h) {
     }
 }
 
-void RecordResult(Game& g, int h, double r) {
-    if (!IsPlayerHand(h)) return;
-    THand& hand = g.Hand(h);
-    if (g.ActiveHand > 0) {
-        hand.Total = 0;
-        hand.Finished = true;
-        NextHand(g);
-    }
+namespace {
+
+// Every strategy with money on hand h books its result, and the table shows it.
+[[gnu::noinline]] void BookResult(Game& g, int h, double r) {
+    const THand& hand = g.Hand(h);
     const bool single = g.Options.SingleStrategyView;
     for (int i = single ? 4 : 1; i <= kStrategyCount; ++i) {
         const uint16_t s = hand.StakeByStrategy[static_cast<size_t>(i)];
@@ -338,8 +348,25 @@ void RecordResult(Game& g, int h, double r) {
     if (TableDisplay* table = g.ShownTable()) table->ShowSettlement(h, r);
 }
 
+}  // namespace
+
+void RecordResult(Game& g, int h, double r) {
+    if (!IsPlayerHand(h)) return;
+    THand& hand = g.Hand(h);
+    if (g.ActiveHand > 0) {
+        hand.Total = 0;
+        hand.Finished = true;
+        NextHand(g);
+    }
+    if (g.Unwatched)  // for every strategy at the block's end; no table
+        g.Tally.Result(r, hand.Doubled ? 2 : 1);
+    else
+        BookResult(g, h, r);
+}
+
 void NextHand(Game& g) {
     g.ActiveHand = 0;
+#pragma GCC unroll 4
     for (int h : kPlayOrder) {
         if (!g.Hand(h).Finished) {
             g.ActiveHand = static_cast<uint16_t>(h);

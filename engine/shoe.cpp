@@ -72,7 +72,7 @@ void KeyAndSort(Game& g) {
 // taken a few places ahead in one tight loop, the generator in registers, so the
 // random numbers are not on the path of each card as it is dealt. Only the cards
 // move (as whole 8-byte words); the sort keys play no part in the analysis.
-void ShuffleThrough(Game& g, size_t end) {
+[[gnu::noinline]] void ShuffleThrough(Game& g, size_t end) {
     Xoshiro256 rng = g.AnalysisRng;
     ShoeEntry* shoe = g.Shoe.data();
     const size_t size = g.ShoeSize;
@@ -164,17 +164,25 @@ void ShuffleAhead(Game& g) {
     if (g.AnalysisShuffleOn && end > g.ShuffledTo) ShuffleThrough(g, end);
 }
 
-const TCard& DrawCard(Game& g) {
-    assert(g.ShoeBuilt && g.ShoeSize > 0);
+namespace {
+
+// The cut card comes out of the shoe as the card at the cut point is dealt.
+[[gnu::noinline]] void ShowCutCardIfDue(Game& g) {
     if (ShowsShuffle(g) && g.CardsDealt == g.CutPoint) g.Table->MoveCutCard(true);
+}
+
+const TCard& CountedCard(Game& g, size_t i) {
+    const TCard& card = g.Shoe[i].Card;
+    g.RunningCount += card.CountTag;
+    g.AceFiveCount += card.AceFiveTag;
+    return card;
+}
+
+// A card not shuffled yet: shuffled up to the deal, or past the shoe's end dealt again.
+[[gnu::noinline]] const TCard& DrawUnshuffled(Game& g) {
     if (g.CardsDealt < g.ShoeSize) {
-        const size_t i = static_cast<size_t>(g.CardsDealt);
-        if (i >= g.ShuffledTo) [[unlikely]]
-            ShuffleToTheDeal(g);
-        const TCard& card = g.Shoe[i].Card;
-        g.RunningCount += card.CountTag;
-        g.AceFiveCount += card.AceFiveTag;
-        return card;
+        ShuffleToTheDeal(g);
+        return CountedCard(g, static_cast<size_t>(g.CardsDealt));
     }
     // The shoe ran out in the middle of a round: deal again, uncounted, the card
     // dealt 30 places back. Past 30 such cards that would reach beyond the shoe, so
@@ -183,6 +191,19 @@ const TCard& DrawCard(Game& g) {
     const int back = g.ShoeSize >= kRedealDistance ? kRedealDistance : g.ShoeSize;
     const int index = g.ShoeSize - back + past % back;
     return g.Shoe[static_cast<size_t>(index)].Card;
+}
+
+}  // namespace
+
+const TCard& DrawCard(Game& g) {
+    assert(g.ShoeBuilt && g.ShoeSize > 0 && g.ShuffledTo <= g.ShoeSize);
+    if (g.TableShown) [[unlikely]]
+        ShowCutCardIfDue(g);
+    // The places before ShuffledTo lie in the shoe in their dealing order.
+    const auto i = static_cast<size_t>(g.CardsDealt);
+    if (i < g.ShuffledTo) [[likely]]
+        return CountedCard(g, i);
+    return DrawUnshuffled(g);
 }
 
 }  // namespace velmora
