@@ -113,7 +113,9 @@ class HistoryAppTest : public QObject {
         for (int i = 0; i < 3; ++i) QVERIFY2(missed.count(dealt[static_cast<size_t>(i)]), qPrintable(QString::number(i)));
         QCOMPARE(*history->Read([](HistoryStore& s) { return s.Count(); }), int64_t{58});
         int64_t drilled = 0;
-        for (const DayAccuracy& d : *history->Read([](HistoryStore& s) { return s.AccuracyByDay(); }))
+        const std::vector<DayAccuracy> days =
+            *history->Read([](HistoryStore& s) { return s.AccuracyByDay(); });
+        for (const DayAccuracy& d : days)
             if (d.mode == "Drill") drilled += d.played;
         QCOMPARE(drilled, int64_t{8});
 
