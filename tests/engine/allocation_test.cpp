@@ -47,19 +47,23 @@ public:
     }
 };
 
+// 50,000 rounds between the two readings, in a game the window watches and in one of
+// the worker threads' unwatched games, which book through the block's tally.
 TEST(Allocation, AnAnalysisRoundAllocatesNothing) {
-    Watcher watcher;
-    HeadlessHost host(&watcher);
-    Game game(host);
-    watcher.game = &game;
-    ApplyDefaultOptions(game.Options);
-    game.Options.HideBettingIntro = true;
-    ResetStrategyToDefault(game.Strategy);
-    game.AnalysisSeed = 11;
-    ChooseMode(game, Mode::Analysis);
-    ASSERT_GE(watcher.atSecondHour, 0);
-    // 50,000 rounds between the two readings.
-    EXPECT_EQ(watcher.atLastHour - watcher.atSecondHour, 0);
+    for (const bool unwatched : {false, true}) {
+        Watcher watcher;
+        HeadlessHost host(&watcher);
+        Game game(host);
+        watcher.game = &game;
+        ApplyDefaultOptions(game.Options);
+        game.Options.HideBettingIntro = true;
+        ResetStrategyToDefault(game.Strategy);
+        game.AnalysisSeed = 11;
+        game.Unwatched = unwatched;
+        ChooseMode(game, Mode::Analysis);
+        ASSERT_GE(watcher.atSecondHour, 0);
+        EXPECT_EQ(watcher.atLastHour - watcher.atSecondHour, 0) << "unwatched: " << unwatched;
+    }
 }
 
 }  // namespace
