@@ -82,12 +82,9 @@ std::string RulesLine(const OptionsRecord& o, bool advanced) {
     return out.str();
 }
 
-std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
-                         std::optional<uint64_t> strategySignature) {
+std::string RulesJson(const OptionsRecord& o) {
     std::ostringstream out;
-    out << std::setprecision(17);
-    const OptionsRecord& o = q.Rules;
-    out << "{\n  \"rules\": {\"Decks\": " << o.Decks << ", \"Penetration\": " << o.Penetration
+    out << "{\"Decks\": " << o.Decks << ", \"Penetration\": " << o.Penetration
         << ", \"TableMinimum\": " << o.TableMinimum
         << ", \"DealerHitsSoft17\": " << YesNo(o.DealerHitsSoft17)
         << ", \"SurrenderAllowed\": " << YesNo(o.SurrenderAllowed)
@@ -95,7 +92,16 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
         << ", \"DoubleAfterSplit\": " << YesNo(o.DoubleAfterSplit)
         << ", \"ResplitAllowed\": " << YesNo(o.ResplitAllowed)
         << ", \"BetTwoHands\": " << YesNo(o.BetTwoHands)
-        << ", \"SingleStrategyView\": " << YesNo(o.SingleStrategyView) << "},\n";
+        << ", \"SingleStrategyView\": " << YesNo(o.SingleStrategyView) << "}";
+    return out.str();
+}
+
+std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
+                         std::optional<uint64_t> strategySignature) {
+    std::ostringstream out;
+    out << std::setprecision(17);
+    const OptionsRecord& o = q.Rules;
+    out << "{\n  \"rules\": " << RulesJson(o) << ",\n";
     out << "  \"seed\": " << q.Seed << ",\n  \"threads\": " << q.Threads << ",\n";
     out << "  \"strategy_signature\": " << strategySignature.value_or(StrategySignature(q.Strategy))
         << ",\n  \"run_rounds\": " << q.Rounds << ",\n  \"shard\": " << q.ShardIndex + 1

@@ -27,6 +27,9 @@ uint64_t StatisticsSignature(const AnalysisResult& result);
 // FNV-1a over a playing strategy: shards of one run must have played the same one.
 uint64_t StrategySignature(const StrategyTable& table);
 
+// The rules as the JSON of a run names them: {"Decks": 2, "Penetration": 3, ...}.
+std::string RulesJson(const OptionsRecord& rules);
+
 // One line naming the rules: "2 decks, 3/4 dealt, $25 table, S17, ...".
 std::string RulesLine(const OptionsRecord& rules, bool advanced);
 
