@@ -97,7 +97,8 @@ std::string RulesJson(const OptionsRecord& o) {
 }
 
 std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
-                         std::optional<uint64_t> strategySignature) {
+                         std::optional<uint64_t> strategySignature,
+                         const std::optional<StrategyReturn>& exact) {
     std::ostringstream out;
     out << std::setprecision(17);
     const OptionsRecord& o = q.Rules;
@@ -123,8 +124,11 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
         // The advantage and its standard error in percent, over the blocks measured.
         const double advantage = m.Stake != 0 ? 100.0 * double(m.Net) / double(m.Stake) : 0.0;
         out << "     \"AdvantagePercent\": " << advantage
-            << ", \"AdvantageStandardErrorPercent\": " << 100.0 * m.AdvantageStandardError()
-            << ",\n     \"BlockMoments\": {\"Blocks\": " << m.Blocks
+            << ", \"AdvantageStandardErrorPercent\": " << 100.0 * m.AdvantageStandardError();
+        if (i == 1 && exact)
+            out << ", \"ExactAdvantagePercent\": " << exact->AdvantagePercent()
+                << ", \"ExactEdgePercent\": " << exact->EdgePercent();
+        out << ",\n     \"BlockMoments\": {\"Blocks\": " << m.Blocks
             << ", \"NetHalfDollars\": " << m.Net << ", \"StakeHalfDollars\": " << m.Stake
             << ", \"NetSquares\": " << m.NetSquares << ", \"StakeSquares\": " << m.StakeSquares
             << ", \"NetTimesStake\": " << m.NetTimesStake << "},\n     \"HourHistogram\": ";

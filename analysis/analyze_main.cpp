@@ -18,7 +18,7 @@
 #include "analysis/shard_merge.h"
 #include "engine/game.h"
 #include "engine/headless_host.h"
-#include "exact/best_strategy.h"
+#include "exact/exact_analysis.h"
 #include "exact/exact_model.h"
 #include "io/atomic_file.h"
 #include "io/options_file.h"
@@ -135,10 +135,10 @@ int RunExact(const AnalyzeOptions& o, const std::string& tableName) {
     const ExactModel model(ExactRulesOf(run.Rules));
     run.ModelSeconds = seconds(start);
     Clock::time_point step = Clock::now();
-    const StrategyTable best = BestStrategy(model);
+    const ExactAdvice advice = AdviseExactly(model);
     run.BestSeconds = seconds(step);
     step = Clock::now();
-    run.Analysis = AnalyseTable(model, best, o.Request.Strategy);
+    run.Analysis = AnalyseTable(model, advice, o.Request.Strategy);
     run.ReturnSeconds = seconds(step);
     run.Seconds = seconds(start);
     run.CpuSeconds = static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;

@@ -98,7 +98,7 @@ std::string ExactText(const ExactRun& run) {
     char time[200];
     std::snprintf(time, sizeof time,
                   "\nWorked out in %.2f s (%.2f s of processor time on one core: dealer and "
-                  "hands %.2f s, best strategy %.2f s, returns and costs %.2f s)\n",
+                  "hands %.2f s, best strategy and its cells' worth %.2f s, returns %.2f s)\n",
                   run.Seconds, run.CpuSeconds, run.ModelSeconds, run.BestSeconds,
                   run.ReturnSeconds);
     out << time;

@@ -17,7 +17,8 @@ struct ExactRun {
     ExactAnalysis Analysis;
     // Wall-clock and processor time of the whole analysis, and its parts.
     double Seconds = 0, CpuSeconds = 0;
-    double ModelSeconds = 0, BestSeconds = 0, ReturnSeconds = 0;
+    double ModelSeconds = 0, BestSeconds = 0,
+           ReturnSeconds = 0;  // dealer and hands, advice, returns
 };
 
 std::string ExactText(const ExactRun& run);

@@ -23,6 +23,7 @@ class QVBoxLayout;
 namespace velmora {
 
 class DialogService;
+class ExactService;
 class QtHost;
 class TFileCtrls;
 class THelpWindow;
@@ -42,6 +43,8 @@ public:
     Game& GameState() { return *game_; }
     QtHost& Host() { return *host_; }
     TFileCtrls& Picker() { return *picker_; }
+    // The exact analysis the strategy editor and the results window ask.
+    ExactService& Exact() { return *exact_; }
     TSimForm* ResultsWindow() const;
     TableWindow* TableWindowShown() const;
     THelpWindow* HelpWindow() const;
@@ -168,6 +171,7 @@ private:
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<SettingsCommand> settings_;
+    std::unique_ptr<ExactService> exact_;
     QWidget* client_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;
     QPointer<TSimForm> results_;

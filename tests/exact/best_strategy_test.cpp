@@ -87,7 +87,7 @@ TEST_F(SixDecks, CostOfOneDifferingCellIsTheReturnItLoses) {
     StrategyTable table = *best_;
     table.SetCell(216, 10, false);  // stand on 16 against a ten
     table.SetCell(517, 11, true);
-    const std::vector<CellCost> costs = CellCosts(*model_, *best_, table);
+    const std::vector<CellCost> costs = CellCosts(AdviseExactly(*model_), table);
     ASSERT_EQ(costs.size(), 1u);
     EXPECT_EQ(costs[0].Row, 216);
     EXPECT_EQ(costs[0].Up, 10);

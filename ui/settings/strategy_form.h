@@ -1,9 +1,11 @@
 #pragma once
 // The "PLAYING STRATEGY" window: 35 hand-class buttons in four columns (split,
 // double down, hit, surrender), the dealer's up cards with NEVER and ALWAYS as
-// check boxes, the exit button and the two presets. The window only holds and
-// lays out the controls; each control's change runs its StrategyEditor handler,
-// whether the player or the editor made it.
+// check boxes, the exit button and three presets, the third the best strategy for
+// the rules in force. The window only holds and lays out the controls; each
+// control's change runs its StrategyEditor handler, whether the player or the
+// editor made it. With the exact analysis at hand it also marks each up card of the
+// row on show whose tick differs from the best strategy, with what that costs.
 
 #include <array>
 #include <string_view>
@@ -13,6 +15,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QColor;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -20,7 +23,10 @@ class QRadioButton;
 
 namespace velmora {
 
+struct ExactAdvice;
 struct Game;
+
+class ExactService;
 
 class TStrategyForm : public SettingsChildWindow, private StrategyEditor::Controls {
     Q_OBJECT
@@ -28,7 +34,8 @@ class TStrategyForm : public SettingsChildWindow, private StrategyEditor::Contro
 public:
     static constexpr int kHandClasses = 35;
 
-    TStrategyForm(Game& game, QWidget* parent);
+    // Without `exact` the third preset stays disabled and no cell is marked.
+    TStrategyForm(Game& game, QWidget* parent, ExactService* exact = nullptr);
 
     StrategyEditor& Editor() { return editor_; }
 
@@ -47,6 +54,13 @@ public:
     QPushButton* SaveButton;
     QPushButton* ResetButton;
     QPushButton* AdvancedButton;
+    QPushButton* BestButton;  // "Best for These Rules"
+    QLabel* CostLegend;       // what the red up cards mean
+
+    // Whether up card `up`'s box is marked as differing from the best strategy.
+    bool CostMarked(int up) const;
+    // The colour of a marked box's caption.
+    static QColor CostMarkColour();
 
 private:
     // StrategyEditor::Controls.
@@ -58,7 +72,13 @@ private:
     void BuildHandClasses();
     void BuildUpCards();
     void Connect();
+    // The best strategy for the rules in force, null while it is being worked out.
+    const ExactAdvice* Advice() const;
+    void ShowAdviceState();
+    void ShowCostMarks();
 
+    Game& game_;
+    ExactService* exact_;
     StrategyEditor editor_;
     QButtonGroup* handClassGroup_;
     std::array<QRadioButton*, kHandClasses> handClasses_{};
