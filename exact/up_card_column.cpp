@@ -36,6 +36,8 @@ UpCardColumn::UpCardColumn(const HandGraph& graph, const ExactRules& rules, int 
       doubleAny_(rules.DoubleAnyHand),
       doubleAfterSplit_(rules.DoubleAfterSplit),
       shoe_(Without(rules.Shoe, upRank)) {
+    // A shoe without this rank never shows it: the column stays empty.
+    if (rules.Shoe[upRank] == 0) return;
     // The dealer's chances depend only on the cards out, which hands of different
     // situations often share: each set of cards out is weighed once.
     const DealerDraws draws(upRank, rules.DealerHitsSoft17);

@@ -40,7 +40,7 @@ class SixDecks : public ::testing::Test {
 std::unique_ptr<ExactModel> SixDecks::model_;
 std::unique_ptr<StrategyTable> SixDecks::best_;
 
-TEST_F(SixDecks, BestStrategyIsThePublishedChart) {
+TEST_F(SixDecks, BestStrategyIsThePublishedChartAndBeatsBothPresets) {
     //                      up cards 2 3 4 5 6 7 8 9 T A
     const std::pair<int, const char*> chart[] = {
         {404, "XXXXXX...."}, {406, "XXXXXX...."}, {408, "...XX....."}, {410, ".........."},
@@ -56,6 +56,15 @@ TEST_F(SixDecks, BestStrategyIsThePublishedChart) {
     EXPECT_TRUE(best_->HasAlwaysMark(422));
     EXPECT_TRUE(best_->HasNeverMark(420));
     EXPECT_TRUE(best_->IsOk());
+
+    StrategyTable preset;
+    ResetStrategyToDefault(preset);
+    const double best = model_->Return(*best_).Net;
+    EXPECT_GT(best, model_->Return(preset).Net);
+    SetStrategyToAdvanced(preset, false);
+    EXPECT_GT(best, model_->Return(preset).Net);
+    // About 0.4 % for the house, as the printed tables of this game say.
+    EXPECT_NEAR(100 * best, -0.41, 0.02);
 }
 
 TEST_F(SixDecks, NoSingleCellOfTheBestDoesBetter) {
@@ -70,45 +79,48 @@ TEST_F(SixDecks, NoSingleCellOfTheBestDoesBetter) {
     }
 }
 
-TEST_F(SixDecks, BestDoesBetterThanBothPresets) {
-    StrategyTable preset;
-    ResetStrategyToDefault(preset);
-    const double best = model_->Return(*best_).Net;
-    EXPECT_GT(best, model_->Return(preset).Net);
-    SetStrategyToAdvanced(preset, false);
-    EXPECT_GT(best, model_->Return(preset).Net);
-    // About 0.4 % for the house, as the printed tables of this game say.
-    EXPECT_NEAR(100 * best, -0.41, 0.02);
+// One deck, doubling on 10 and 11 only, no surrender.
+class OneDeckDoublingOn10And11 : public ::testing::Test {
+  protected:
+    OneDeckDoublingOn10And11() : model_(Rules()), advice_(AdviseExactly(model_)) {}
+    static ExactRules Rules() {
+        ExactRules rules;
+        rules.Shoe = ShoeOfDecks(1);
+        rules.DoubleAnyHand = false;
+        return rules;
+    }
+    ExactModel model_;
+    ExactAdvice advice_;
+};
+
+// The other double rows and the surrender rows are never read: the best leaves them
+// clear, and changing them costs nothing.
+TEST_F(OneDeckDoublingOn10And11, RowsTheRulesNeverReadStayClearAndCostNothing) {
+    const StrategyTable& best = advice_.Best;
+    for (int code : {307, 308, 309, 313, 314, 315, 316, 317, 318, 319, 512, 513, 514, 515, 516}) {
+        EXPECT_TRUE(best.HasNeverMark(code)) << "row " << code;
+        for (int up = 2; up <= 11; ++up) EXPECT_EQ(advice_.FlipCost(code, up), 0.0);
+    }
+    EXPECT_FALSE(best.HasNeverMark(310));
+    EXPECT_TRUE(best.HasAlwaysMark(311));  // one deck: double 11 even against an ace
+    EXPECT_GT(advice_.FlipCost(311, 11), 0.0);
 }
 
 // One cell changed costs exactly the difference of the two tables' returns; a cell
-// the play never reads (surrender on hard 17) costs nothing and is not listed.
-TEST_F(SixDecks, CostOfOneDifferingCellIsTheReturnItLoses) {
-    StrategyTable table = *best_;
+// the play never reads (surrender on hard 17, a double of 9) is not listed.
+TEST_F(OneDeckDoublingOn10And11, CostOfOneDifferingCellIsTheReturnItLoses) {
+    StrategyTable table = advice_.Best;
     table.SetCell(216, 10, false);  // stand on 16 against a ten
     table.SetCell(517, 11, true);
-    const std::vector<CellCost> costs = CellCosts(AdviseExactly(*model_), table);
+    table.SetCell(309, 5, true);
+    const std::vector<CellCost> costs = CellCosts(advice_, table);
     ASSERT_EQ(costs.size(), 1u);
     EXPECT_EQ(costs[0].Row, 216);
     EXPECT_EQ(costs[0].Up, 10);
     EXPECT_FALSE(costs[0].TableTakes);
-    const double lost = model_->Return(*best_).Net - model_->Return(table).Net;
+    const double lost = model_.Return(advice_.Best).Net - model_.Return(table).Net;
     EXPECT_GT(lost, 0);
     EXPECT_NEAR(costs[0].CostPercent, 100 * lost, 1e-12);
-}
-
-// Where only 10 and 11 may double and surrender is not offered, the other double
-// rows and the surrender rows are never read: the best leaves them clear.
-TEST(BestStrategy, RowsTheRulesNeverReadStayClear) {
-    ExactRules rules;
-    rules.Shoe = ShoeOfDecks(1);
-    rules.DoubleAnyHand = false;
-    const ExactModel model(rules);
-    const StrategyTable best = BestStrategy(model);
-    for (int code : {307, 308, 309, 313, 314, 315, 316, 317, 318, 319, 512, 513, 514, 515, 516})
-        EXPECT_TRUE(best.HasNeverMark(code)) << "row " << code;
-    EXPECT_FALSE(best.HasNeverMark(310));
-    EXPECT_TRUE(best.HasAlwaysMark(311));  // one deck: double 11 even against an ace
 }
 
 }  // namespace
