@@ -82,5 +82,23 @@ TEST(ExactReturn, WithSplitsComesCloseToTheEngine) {
     for (const Case& c : cases) ExpectEngineAverage(c, preset, 1e-3);
 }
 
+// The quick yardstick, which counts the dealer's chances instead of dealing every
+// order of the dealer's cards, is the same yardstick.
+TEST(EngineAverage, CountingTheDealersDrawsIsDealingThem) {
+    OptionsRecord rules;
+    ApplyDefaultOptions(rules);
+    rules.Decks = 1;
+    rules.DealerHitsSoft17 = true;
+    StrategyTable table;
+    ResetStrategyToDefault(table);
+    const RankCounts shoe = CardsOf({1, 1, 1, 5, 6, 8, 8, 8, 9, 10, 10, 10, 10, 10});
+    const EngineAverage dealt = AverageOverEveryOrder(rules, table, shoe, DealerPart::Dealt);
+    const EngineAverage counted = AverageOverEveryOrder(rules, table, shoe, DealerPart::Counted);
+    ASSERT_FALSE(dealt.RanOut || counted.RanOut);
+    EXPECT_LT(counted.Rounds, dealt.Rounds);
+    EXPECT_NEAR(counted.Net, dealt.Net, 1e-12);
+    EXPECT_NEAR(counted.Staked, dealt.Staked, 1e-12);
+}
+
 }  // namespace
 }  // namespace velmora
