@@ -16,7 +16,8 @@ std::string CountColumn(const char* name, int c) {
 
 }  // namespace
 
-std::string AnalysisCsv(const AnalysisRequest& q, const AnalysisResult& r) {
+std::string AnalysisCsv(const AnalysisRequest& q, const AnalysisResult& r,
+                        const std::optional<StrategyReturn>& exact) {
     std::ostringstream out;
     out << std::setprecision(17);
     out << "Strategy,Decks,Penetration,TableMinimum,DealerHitsSoft17,SurrenderAllowed,"
@@ -31,7 +32,7 @@ std::string AnalysisCsv(const AnalysisRequest& q, const AnalysisResult& r) {
         out << ',' << CountColumn("StakedAtCount", c);
     for (int c = kMinCountIndex; c <= kMaxCountIndex; ++c)
         out << ',' << CountColumn("HandsAtCount", c);
-    out << "\r\n";
+    out << ",ExactAdvantagePercent,ExactEdgePercent\r\n";
     const OptionsRecord& o = q.Rules;
     for (int i = o.SingleStrategyView ? 4 : 1; i <= 4; ++i) {
         const Statistics& s = r.Stats[static_cast<size_t>(i)];
@@ -49,6 +50,10 @@ std::string AnalysisCsv(const AnalysisRequest& q, const AnalysisResult& r) {
         for (double v : s.ResultByCount) out << ',' << v;
         for (double v : s.StakeByCount) out << ',' << v;
         for (int64_t v : s.HandsByCount) out << ',' << v;
+        if (i == 1 && exact)
+            out << ',' << exact->AdvantagePercent() << ',' << exact->EdgePercent();
+        else
+            out << ",,";
         out << "\r\n";
     }
     return out.str();

@@ -3,11 +3,13 @@
 // game's statistics as the request and result the headless tool prints from, so the
 // window and the tool write the same files with the same code.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "analysis/analysis_runner.h"
 #include "engine/game.h"
+#include "exact/exact_model.h"
 
 namespace velmora {
 
@@ -15,7 +17,10 @@ namespace velmora {
 // strategy 4 alone): its name, the rules, seed, rounds, hours, every statistic by name
 // (the count-indexed ones one column per count), the advantage and its standard error
 // in percent. Commas between fields, a dot for decimals, no thousands separators.
-std::string AnalysisCsv(const AnalysisRequest& request, const AnalysisResult& result);
+// The last two columns hold the exact advantage and edge of the first strategy (flat
+// bets, the table in force) when `exact` is given; they are empty otherwise.
+std::string AnalysisCsv(const AnalysisRequest& request, const AnalysisResult& result,
+                        const std::optional<StrategyReturn>& exact = std::nullopt);
 
 // The run shown in the window, as the tool would describe it: rules, strategy and
 // the seed of the game; the statistics, hours and play time of the game.

@@ -82,12 +82,9 @@ std::string RulesLine(const OptionsRecord& o, bool advanced) {
     return out.str();
 }
 
-std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
-                         std::optional<uint64_t> strategySignature) {
+std::string RulesJson(const OptionsRecord& o) {
     std::ostringstream out;
-    out << std::setprecision(17);
-    const OptionsRecord& o = q.Rules;
-    out << "{\n  \"rules\": {\"Decks\": " << o.Decks << ", \"Penetration\": " << o.Penetration
+    out << "{\"Decks\": " << o.Decks << ", \"Penetration\": " << o.Penetration
         << ", \"TableMinimum\": " << o.TableMinimum
         << ", \"DealerHitsSoft17\": " << YesNo(o.DealerHitsSoft17)
         << ", \"SurrenderAllowed\": " << YesNo(o.SurrenderAllowed)
@@ -95,7 +92,17 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
         << ", \"DoubleAfterSplit\": " << YesNo(o.DoubleAfterSplit)
         << ", \"ResplitAllowed\": " << YesNo(o.ResplitAllowed)
         << ", \"BetTwoHands\": " << YesNo(o.BetTwoHands)
-        << ", \"SingleStrategyView\": " << YesNo(o.SingleStrategyView) << "},\n";
+        << ", \"SingleStrategyView\": " << YesNo(o.SingleStrategyView) << "}";
+    return out.str();
+}
+
+std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
+                         std::optional<uint64_t> strategySignature,
+                         const std::optional<StrategyReturn>& exact) {
+    std::ostringstream out;
+    out << std::setprecision(17);
+    const OptionsRecord& o = q.Rules;
+    out << "{\n  \"rules\": " << RulesJson(o) << ",\n";
     out << "  \"seed\": " << q.Seed << ",\n  \"threads\": " << q.Threads << ",\n";
     out << "  \"strategy_signature\": " << strategySignature.value_or(StrategySignature(q.Strategy))
         << ",\n  \"run_rounds\": " << q.Rounds << ",\n  \"shard\": " << q.ShardIndex + 1
@@ -117,8 +124,11 @@ std::string AnalysisJson(const AnalysisRequest& q, const AnalysisResult& r,
         // The advantage and its standard error in percent, over the blocks measured.
         const double advantage = m.Stake != 0 ? 100.0 * double(m.Net) / double(m.Stake) : 0.0;
         out << "     \"AdvantagePercent\": " << advantage
-            << ", \"AdvantageStandardErrorPercent\": " << 100.0 * m.AdvantageStandardError()
-            << ",\n     \"BlockMoments\": {\"Blocks\": " << m.Blocks
+            << ", \"AdvantageStandardErrorPercent\": " << 100.0 * m.AdvantageStandardError();
+        if (i == 1 && exact)
+            out << ", \"ExactAdvantagePercent\": " << exact->AdvantagePercent()
+                << ", \"ExactEdgePercent\": " << exact->EdgePercent();
+        out << ",\n     \"BlockMoments\": {\"Blocks\": " << m.Blocks
             << ", \"NetHalfDollars\": " << m.Net << ", \"StakeHalfDollars\": " << m.Stake
             << ", \"NetSquares\": " << m.NetSquares << ", \"StakeSquares\": " << m.StakeSquares
             << ", \"NetTimesStake\": " << m.NetTimesStake << "},\n     \"HourHistogram\": ";

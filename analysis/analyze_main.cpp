@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -13,9 +14,12 @@
 #include "analysis/analysis_report.h"
 #include "analysis/analysis_runner.h"
 #include "analysis/analyze_options.h"
+#include "analysis/exact_report.h"
 #include "analysis/shard_merge.h"
 #include "engine/game.h"
 #include "engine/headless_host.h"
+#include "exact/exact_analysis.h"
+#include "exact/exact_model.h"
 #include "io/atomic_file.h"
 #include "io/options_file.h"
 
@@ -117,6 +121,31 @@ int RunMerge(const AnalyzeOptions& o) {
     return 0;
 }
 
+// --exact: the exact analysis of the rules and the table in force, on this thread.
+int RunExact(const AnalyzeOptions& o, const std::string& tableName) {
+    using Clock = std::chrono::steady_clock;
+    auto seconds = [](Clock::time_point from) {
+        return std::chrono::duration<double>(Clock::now() - from).count();
+    };
+    const std::clock_t cpu = std::clock();
+    const Clock::time_point start = Clock::now();
+    ExactRun run;
+    run.Rules = o.Request.Rules;
+    run.TableName = tableName;
+    const ExactModel model(ExactRulesOf(run.Rules));
+    run.ModelSeconds = seconds(start);
+    Clock::time_point step = Clock::now();
+    const ExactAdvice advice = AdviseExactly(model);
+    run.BestSeconds = seconds(step);
+    step = Clock::now();
+    run.Analysis = AnalyseTable(model, advice, o.Request.Strategy);
+    run.ReturnSeconds = seconds(step);
+    run.Seconds = seconds(start);
+    run.CpuSeconds = static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+    std::fputs((o.Json ? ExactJson(run) : ExactText(run)).c_str(), stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -154,6 +183,12 @@ int main(int argc, char** argv) {
 
     AnalysisRequest& q = o.Request;
     if (o.Advanced) SetStrategyToAdvanced(q.Strategy, q.Rules.SurrenderAllowed);
+    if (o.Exact) {
+        const std::string table = o.Advanced               ? "advanced"
+                                  : !o.OptionsFile.empty() ? o.OptionsFile
+                                                           : "default";
+        return RunExact(o, table);
+    }
 
     bool printedProgress = false;
     const AnalysisResult r = RunAnalysis(q, [&](uint64_t rounds, double seconds) {

@@ -95,7 +95,11 @@ const char* AnalyzeUsage() {
            "Output:\n"
            "  --json              every statistic by name, as JSON\n"
            "  --csv               the same as a table for a spreadsheet, a line per strategy\n"
-           "  --bench             a fixed workload: rounds per second and a result signature\n";
+           "  --bench             a fixed workload: rounds per second and a result signature\n"
+           "  --exact             no simulation: the exact expected return of the strategy\n"
+           "                      table and of the best strategy for the rules, the best\n"
+           "                      strategy as the editor's grid and what each cell in which\n"
+           "                      the table differs costs (one hand, fresh shoe; --json too)\n";
 }
 
 ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defaultThreads,
@@ -174,6 +178,8 @@ ParseResult ParseAnalyzeArguments(const std::vector<std::string>& args, int defa
             opt.Request.ShardCount = *n;
         } else if (name == "--bench") {
             opt.Bench = true;
+        } else if (name == "--exact") {
+            opt.Exact = true;
         } else if (name == "--advanced") {
             opt.Advanced = true;
         } else if (name == "--single-strategy") {

@@ -19,6 +19,7 @@ struct AnalyzeOptions {
     bool SeedGiven = false;
     bool Advanced = false;
     bool Merge = false;
+    bool Exact = false;  // the exact analysis instead of a simulation
     std::vector<std::string> MergeFiles;  // --merge A.json B.json ...
     std::string OptionsFile;  // --options FILE: rules and strategy from an options file
 };

@@ -19,6 +19,7 @@
 #include "table/player.h"
 #include "ui/application_title.h"
 #include "ui/dialog_service.h"
+#include "ui/exact_service.h"
 #include "ui/file_ctrls.h"
 #include "ui/qt_host.h"
 #include "ui/settings/prefer_form.h"
@@ -97,6 +98,7 @@ TMainForm::TMainForm(DialogService& dialogs, QWidget* parent)
         RunWorkerAnalysis(g, AnalysisThreads(), analysisChunkBlocks_);
     };
     settings_ = std::make_unique<SettingsCommand>(*game_, static_cast<SettingsWindows&>(*this));
+    exact_ = std::make_unique<ExactService>();
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
@@ -457,7 +459,7 @@ void TMainForm::CreateSettingsWindow(SettingsWindow which) {
             window = rules_;
             break;
         case SettingsWindow::Strategy:
-            strategy_ = new TStrategyForm(g, client_);
+            strategy_ = new TStrategyForm(g, client_, exact_.get());
             strategy_->SetHistory(historyWriter_.get());
             strategy_->Editor().InitStrategyWindow();
             window = strategy_;
@@ -578,7 +580,7 @@ void TMainForm::DeleteRetiredTables() {
 
 ResultsDisplay* TMainForm::OpenResults() {
     if (!results_) {
-        results_ = new TSimForm(*game_, *host_, client_);
+        results_ = new TSimForm(*game_, *host_, client_, exact_.get());
         clientLayout_->addWidget(results_);
         // The results window fills the frame without a border of its own, so its
         // caption (the format shown) joins the frame's, as a maximised child's does.

@@ -30,6 +30,7 @@ namespace velmora {
 class DecisionHistory;
 class DialogService;
 class HistoryWriter;
+class ExactService;
 class QtHost;
 class TFileCtrls;
 class THelpWindow;
@@ -50,6 +51,8 @@ public:
     Game& GameState() { return *game_; }
     QtHost& Host() { return *host_; }
     TFileCtrls& Picker() { return *picker_; }
+    // The exact analysis the strategy editor and the results window ask.
+    ExactService& Exact() { return *exact_; }
     TSimForm* ResultsWindow() const;
     TableWindow* TableWindowShown() const;
     THelpWindow* HelpWindow() const;
@@ -195,6 +198,7 @@ private:
     // table is open (and later a decision history), from this one report.
     DecisionFanOut decisions_;
     std::unique_ptr<SettingsCommand> settings_;
+    std::unique_ptr<ExactService> exact_;
     QWidget* client_ = nullptr;
     QVBoxLayout* clientLayout_ = nullptr;
     QPointer<TSimForm> results_;

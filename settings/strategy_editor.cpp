@@ -80,6 +80,11 @@ void StrategyEditor::AdvancedButtonClick() {
     ShowPreset();
 }
 
+void StrategyEditor::BestButtonClick(const StrategyTable& best) {
+    game_.Strategy = best;
+    ShowPreset();
+}
+
 void StrategyEditor::SaveButtonClick() {
     game_.ChildWindowClosed = true;
     if (StrategyEdited) game_.SaveOptionsRequest = true;

@@ -12,6 +12,7 @@
 namespace velmora {
 
 struct Game;
+class StrategyTable;
 
 class StrategyEditor {
 public:
@@ -56,6 +57,9 @@ public:
     void UpCardBoxClick();          // CheckBox2..CheckBox11
     void ResetButtonClick();
     void AdvancedButtonClick();
+    // The third preset: the best strategy for the rules in force, worked out by the
+    // exact analysis and handed in by the window.
+    void BestButtonClick(const StrategyTable& best);
     void SaveButtonClick();
 
 private:

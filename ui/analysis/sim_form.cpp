@@ -2,13 +2,16 @@
 
 #include "analysis/analysis_export.h"
 #include "analysis/analysis_report.h"
+#include "analysis/exact_row.h"
 #include "analysis/grid_text.h"
 #include "analysis/show_analysis.h"
 #include "analysis/standard_error_text.h"
 #include "engine/game.h"
+#include "exact/exact_rules.h"
 #include "io/atomic_file.h"
 #include "ui/analysis/charts_window.h"
 #include "ui/analysis/results_grid_view.h"
+#include "ui/exact_service.h"
 #include "ui/side_window.h"
 
 #include <QAction>
@@ -41,8 +44,8 @@ QRect Scaled(const QRect& r, double s, int left) {
 
 }  // namespace
 
-TSimForm::TSimForm(Game& game, Host& host, QWidget* parent)
-    : QWidget(parent), game_(game), host_(host) {
+TSimForm::TSimForm(Game& game, Host& host, QWidget* parent, ExactService* exact)
+    : QWidget(parent), game_(game), host_(host), exact_(exact) {
     setObjectName("TSimForm");
     setWindowTitle("STRATEGY ANALYSIS ");
     setAutoFillBackground(true);
@@ -75,6 +78,8 @@ TSimForm::TSimForm(Game& game, Host& host, QWidget* parent)
     InitAnalysisGrid(grid_);
     PlaceControls();
     BuildMenu();
+    // The value is shown as soon as it is worked out, without waiting for a redraw.
+    if (exact_) connect(exact_, &ExactService::ReturnReady, this, &TSimForm::ShowExact);
 }
 
 void TSimForm::BuildMenu() {
@@ -139,12 +144,13 @@ void TSimForm::CopyAsText() {
 
 void TSimForm::ExportCsv() {
     ExportFile("Export CSV", "CSV files (*.csv)", ".csv",
-               AnalysisCsv(RequestOfGame(game_), ResultOfGame(game_)));
+               AnalysisCsv(RequestOfGame(game_), ResultOfGame(game_), ExactReturn()));
 }
 
 void TSimForm::ExportJson() {
-    ExportFile("Export JSON", "JSON files (*.json)", ".json",
-               AnalysisJson(RequestOfGame(game_), ResultOfGame(game_)));
+    ExportFile(
+        "Export JSON", "JSON files (*.json)", ".json",
+        AnalysisJson(RequestOfGame(game_), ResultOfGame(game_), std::nullopt, ExactReturn()));
 }
 
 void TSimForm::ExportFile(const QString& caption, const QString& filter, const char* extension,
@@ -178,8 +184,20 @@ void TSimForm::Button1Click() {
     ShowAnalysis();
 }
 
+std::optional<StrategyReturn> TSimForm::ExactReturn() const {
+    if (!exact_) return std::nullopt;
+    return exact_->Return(ExactRulesOf(game_.Options), game_.Strategy);
+}
+
+void TSimForm::ShowExact() {
+    ShowExactAdvantage(game_, ExactReturn(), grid_);
+    SimGrid->update();
+}
+
 void TSimForm::Redrawn() {
     ++redraws_;
+    // The rules or the table may have changed with the redraw (a loaded game).
+    ShowExactAdvantage(game_, ExactReturn(), grid_);
     // The button and the hint belong to the view of all four strategies. A loaded game
     // can switch the view either way, so they follow it on every redraw.
     const bool allFour = !game_.Options.SingleStrategyView;
@@ -201,6 +219,10 @@ QString TSimForm::ToolTipAt(QPoint pos) const {
     const int strategy = cell.x() - kFirstStrategyColumn + 1;
     const bool statistics =
         game_.Options.SingleStrategyView || game_.ResultsScreen == kStatisticsScreen;
+    if (statistics && !game_.Options.SingleStrategyView && cell.y() == kExactRow && strategy == 1) {
+        const auto exact = ExactReturn();
+        return exact ? QString::fromStdString(ExactAdvantageToolTip(*exact)) : QString();
+    }
     if (!statistics || cell.y() != kAdvantageRow || strategy < 1 || strategy > 4) return {};
     if (game_.Options.SingleStrategyView && strategy != 4) return {};
     return QString::fromStdString(AdvantageToolTip(game_.Hand(strategy).Stats));

@@ -4,16 +4,20 @@
 // by a click anywhere on the window; Button1 switches to the single-strategy view.
 // It fills the main window's client area; its design layout of 644 x 465 pixels is
 // scaled to the window with its shape kept. The texts come from the pure analysis
-// code, which the headless tool prints with as well.
+// code, which the headless tool prints with as well. Under the first strategy's
+// advantage it shows the exact expected value for the same rules and table, once
+// the exact analysis has worked it out.
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "analysis/results_grid.h"
 #include "analysis/run_clock.h"
 #include "engine/host.h"
+#include "exact/exact_model.h"
 
 class QAction;
 class QLineEdit;
@@ -23,6 +27,7 @@ class QPushButton;
 namespace velmora {
 
 struct Game;
+class ExactService;
 class ResultsGridView;
 class TChartsWindow;
 
@@ -33,8 +38,9 @@ class TSimForm : public QWidget, public ResultsDisplay {
     static constexpr int kDesignWidth = 644;
     static constexpr int kDesignHeight = 465;
 
-    // Creates the window and initialises its grid.
-    TSimForm(Game& game, Host& host, QWidget* parent = nullptr);
+    // Creates the window and initialises its grid. Without `exact` no exact value is
+    // shown.
+    TSimForm(Game& game, Host& host, QWidget* parent = nullptr, ExactService* exact = nullptr);
 
     // After a block of 100 rounds: the run-time clock ticks, and the grid is redrawn
     // at most once per clock second (every call in the single-strategy view).
@@ -76,8 +82,12 @@ class TSimForm : public QWidget, public ResultsDisplay {
     QAction* ExportJsonItem;
 
     // The tooltip of the grid cell under `pos` (window coordinates): the standard
-    // error of the Advantage cells of the statistics format; otherwise empty.
+    // error of the Advantage cells of the statistics format, what the exact value
+    // is; otherwise empty.
     QString ToolTipAt(QPoint pos) const;
+    // The exact return of the rules and table in force, when worked out (asking
+    // starts the work).
+    std::optional<StrategyReturn> ExactReturn() const;
 
   protected:
     bool event(QEvent* event) override;
@@ -88,6 +98,7 @@ class TSimForm : public QWidget, public ResultsDisplay {
 
   private:
     void Redrawn();
+    void ShowExact();
     void PlaceControls();
     void BuildMenu();
     // Writes `text` to the file the player names, with `extension` added to a name
@@ -97,6 +108,7 @@ class TSimForm : public QWidget, public ResultsDisplay {
 
     Game& game_;
     Host& host_;
+    ExactService* exact_;
     ResultsGrid grid_;
     RunClock clock_;
     int redraws_ = 0;

@@ -1,46 +1,49 @@
 #include "ui/settings/strategy_form.h"
 
 #include "history/history_writer.h"
+#include "engine/game.h"
+#include "exact/cost_text.h"
+#include "exact/exact_rules.h"
+#include "strategy/hand_classes.h"
+#include "ui/exact_service.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColor>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 namespace velmora {
 
 namespace {
 
-// The hand classes by column: split, double down, hit, surrender. Each button
-// stands for one row of the strategy table.
-struct ClassButtonSpec {
-    const char* name;
-    const char* caption;
-    int code;
-    int column;
-};
+// The property of an up-card box marked as differing from the best strategy.
+constexpr char kCostMarked[] = "costMarked";
 
-constexpr ClassButtonSpec kHandClassTable[TStrategyForm::kHandClasses] = {
-    {"B2", "2's", 404, 0},      {"B3", "3's", 406, 0},      {"B4", "4's", 408, 0},
-    {"B5", "5's", 410, 0},      {"B6", "6's", 412, 0},      {"B7", "7's", 414, 0},
-    {"B8", "8's", 416, 0},      {"B9", "9's", 418, 0},      {"B10", "10's", 420, 0},
-    {"B1", "Aces", 422, 0},     {"B11", "Hard 7", 307, 1},  {"B12", "Hard 8", 308, 1},
-    {"B13", "Hard 9", 309, 1},  {"B14", "Hard 10", 310, 1}, {"B15", "Hard 11", 311, 1},
-    {"B16", "Soft 13", 313, 1}, {"B17", "Soft 14", 314, 1}, {"B18", "Soft 15", 315, 1},
-    {"B19", "Soft 16", 316, 1}, {"B20", "Soft 17", 317, 1}, {"B21", "Soft 18", 318, 1},
-    {"B22", "Soft 19", 319, 1}, {"B23", "Hard 12", 212, 2}, {"B24", "Hard 13", 213, 2},
-    {"B25", "Hard 14", 214, 2}, {"B26", "Hard 15", 215, 2}, {"B27", "Hard 16", 216, 2},
-    {"B28", "Soft 17", 217, 2}, {"B29", "Soft 18", 218, 2}, {"b30", "Hard 12", 512, 3},
-    {"b31", "Hard 13", 513, 3}, {"b32", "Hard 14", 514, 3}, {"b33", "Hard 15", 515, 3},
-    {"b34", "Hard 16", 516, 3}, {"b35", "Hard 17", 517, 3},
+// The object names of the hand-class buttons, in the order of kHandClasses (the
+// strategy table's rows the editor shows, with their captions and headings).
+constexpr const char* kButtonNames[TStrategyForm::kHandClasses] = {
+    "B2",  "B3",  "B4",  "B5",  "B6",  "B7",  "B8",  "B9",  "B10", "B1",  "B11", "B12",
+    "B13", "B14", "B15", "B16", "B17", "B18", "B19", "B20", "B21", "B22", "B23", "B24",
+    "B25", "B26", "B27", "B28", "B29", "b30", "b31", "b32", "b33", "b34", "b35",
 };
+static_assert(std::size(kButtonNames) == kHandClasses.size());
+
+// The column a hand class is listed in: split, double down, hit, surrender.
+int ColumnOf(const HandClass& hc) {
+    const std::string_view heading = hc.heading;
+    return heading == "SPLIT" ? 0 : heading == "DOUBLE DOWN" ? 1 : heading == "HIT" ? 2 : 3;
+}
 
 // The captions of the up-card boxes CheckBox2..CheckBox11.
 constexpr const char* kUpCardCaptions[] = {
@@ -51,6 +54,9 @@ constexpr int kButtonWidth = 120;
 constexpr int kButtonHeight = 25;
 // NEVER and ALWAYS stand indented under the up cards.
 constexpr int kMarkIndent = 56;
+// Room around the buttons' captions, and between the buttons.
+constexpr int kButtonPadding = 12;
+constexpr int kButtonSpacing = 10;
 
 QLabel* NewHeading(QWidget* parent, const char* name, const char* text) {
     auto* label = new QLabel(text, parent);
@@ -84,8 +90,8 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
 
 }  // namespace
 
-TStrategyForm::TStrategyForm(Game& game, QWidget* parent)
-    : SettingsChildWindow(parent), editor_(game, *this) {
+TStrategyForm::TStrategyForm(Game& game, QWidget* parent, ExactService* exact)
+    : SettingsChildWindow(parent), game_(game), exact_(exact), editor_(game, *this) {
     setObjectName("TStrategyForm");
     setWindowTitle("PLAYING STRATEGY");
     setFont(SystemFont());
@@ -96,20 +102,26 @@ TStrategyForm::TStrategyForm(Game& game, QWidget* parent)
     SaveButton = NewButton(Panel1, "SaveButton", "E&xit");
     ResetButton = NewButton(Panel1, "ResetButton", "&Reset to Default");
     AdvancedButton = NewButton(Panel1, "AdvancedButton", "&Set to Advanced");
+    // Alt+U: R and S are taken by the menu bar's Run and Stand (and the presets).
+    BestButton = NewButton(Panel1, "BestButton", "Best for These R&ules");
 
-    // The three buttons share one width, wide enough for the longest caption.
+    // The buttons share one width, wide enough for the longest caption.
+    const QPushButton* all[] = {SaveButton, ResetButton, AdvancedButton, BestButton};
     int width = SaveButton->fontMetrics().horizontalAdvance("Save & Exit") + 24;
-    for (QPushButton* button : {SaveButton, ResetButton, AdvancedButton})
-        width = std::max(width, button->sizeHint().width());
-    for (QPushButton* button : {SaveButton, ResetButton, AdvancedButton})
+    for (const QPushButton* button : all)
+        width = std::max(width, button->sizeHint().width() + kButtonPadding);
+    for (QPushButton* button : {SaveButton, ResetButton, AdvancedButton, BestButton})
         button->setMinimumWidth(width);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(kButtonSpacing);
     buttons->addWidget(SaveButton);
     buttons->addStretch(1);
     buttons->addWidget(ResetButton);
     buttons->addStretch(1);
     buttons->addWidget(AdvancedButton);
+    buttons->addStretch(1);
+    buttons->addWidget(BestButton);
 
     MistakesBox = new QCheckBox("Show My Mistakes", Panel1);
     MistakesBox->setObjectName("MistakesBox");
@@ -121,12 +133,13 @@ TStrategyForm::TStrategyForm(Game& game, QWidget* parent)
     panel->setVerticalSpacing(17);
     panel->addWidget(RadioGroup1, 0, 0);
     panel->addWidget(GroupBox1, 0, 1);
-    panel->addLayout(buttons, 1, 0);
-    panel->addWidget(MistakesBox, 1, 1);
+    panel->addLayout(buttons, 1, 0, 1, 2);
+    panel->addWidget(MistakesBox, 2, 1);
     SetContent(Panel1);
 
     // The design's states are in place; from here on every change runs a handler.
     Connect();
+    ShowAdviceState();
 }
 
 void TStrategyForm::BuildHandClasses() {
@@ -148,11 +161,12 @@ void TStrategyForm::BuildHandClasses() {
     handClassGroup_->setExclusive(true);
     int rows[kColumns] = {};
     for (size_t i = 0; i < handClasses_.size(); ++i) {
-        const ClassButtonSpec& hc = kHandClassTable[i];
+        const HandClass& hc = velmora::kHandClasses[i];
         auto* button = new QRadioButton(hc.caption, RadioGroup1);
-        button->setObjectName(hc.name);
+        button->setObjectName(kButtonNames[i]);
         handClassGroup_->addButton(button);
-        grid->addWidget(button, 1 + rows[hc.column]++, hc.column);
+        const int column = ColumnOf(hc);
+        grid->addWidget(button, 1 + rows[column]++, column);
         handClasses_[i] = button;
         rowCodes_[i] = hc.code;
     }
@@ -181,6 +195,19 @@ void TStrategyForm::BuildUpCards() {
         checkBoxes_[static_cast<size_t>(box)] = mark;
     }
     column->addStretch(1);
+    // What the red captions mean, once the best strategy is known.
+    CostLegend = new QLabel("In red: not the best play for these rules. Point at it for its cost.",
+                            GroupBox1);
+    CostLegend->setObjectName("CostLegend");
+    CostLegend->setWordWrap(true);
+    QPalette red = CostLegend->palette();
+    red.setColor(QPalette::WindowText, CostMarkColour());
+    CostLegend->setPalette(red);
+    QFont small = CostLegend->font();
+    small.setBold(false);
+    CostLegend->setFont(small);
+    CostLegend->hide();
+    column->addWidget(CostLegend);
 }
 
 void TStrategyForm::Connect() {
@@ -208,6 +235,65 @@ void TStrategyForm::Connect() {
     connect(SaveButton, &QPushButton::clicked, this, [this] { editor_.SaveButtonClick(); });
     connect(ResetButton, &QPushButton::clicked, this, [this] { editor_.ResetButtonClick(); });
     connect(AdvancedButton, &QPushButton::clicked, this, [this] { editor_.AdvancedButtonClick(); });
+    connect(BestButton, &QPushButton::clicked, this, [this] {
+        if (const ExactAdvice* advice = Advice()) editor_.BestButtonClick(advice->Best);
+    });
+    // The marks follow every change of a tick and of the row on show, after the
+    // editor's own handler has run.
+    for (int up = StrategyEditor::kFirstUpCardBox; up <= StrategyEditor::kLastUpCardBox; ++up)
+        connect(CheckBox(up), &QCheckBox::toggled, this, &TStrategyForm::ShowCostMarks);
+    for (QRadioButton* button : handClasses_)
+        connect(button, &QRadioButton::toggled, this, &TStrategyForm::ShowCostMarks);
+    if (exact_) connect(exact_, &ExactService::AdviceReady, this, &TStrategyForm::ShowAdviceState);
+}
+
+const ExactAdvice* TStrategyForm::Advice() const {
+    return exact_ ? exact_->Advice(ExactRulesOf(game_.Options)) : nullptr;
+}
+
+void TStrategyForm::ShowAdviceState() {
+    const bool known = Advice() != nullptr;
+    BestButton->setEnabled(known);
+    BestButton->setToolTip(known    ? "Fill the table with the best strategy for the casino rules "
+                                      "in force, worked out exactly"
+                           : exact_ ? "Working out the best strategy for these rules..."
+                                    : QString());
+    ShowCostMarks();
+}
+
+QColor TStrategyForm::CostMarkColour() {
+    return QColor(190, 30, 0);
+}
+
+bool TStrategyForm::CostMarked(int up) const {
+    return CheckBox(up)->property(kCostMarked).toBool();
+}
+
+void TStrategyForm::ShowCostMarks() {
+    const ExactAdvice* advice = Advice();
+    const int row = editor_.EditedRow;
+    for (int up = StrategyEditor::kFirstUpCardBox; up <= StrategyEditor::kLastUpCardBox; ++up) {
+        QCheckBox* box = CheckBox(up);
+        const double cost = advice ? advice->FlipCost(row, up) : 0.0;
+        // A cell the rules never read costs nothing and is not marked.
+        const bool marked =
+            advice && cost > 0 && box->isChecked() != (advice->Best.Cell(row, up) != 0);
+        // The tip says both what the player's mistakes there were (while shown) and
+        // what the tick costs against the best play.
+        QStringList tips;
+        if (mistakesShown_)
+            if (const auto count = mistakes_.Cell(row, up))
+                tips << QString::fromStdString(MistakeTip(*count));
+        if (marked)
+            tips << QString("Costs %1 % of the bet against the best play")
+                        .arg(QString::fromStdString(CostPercentText(cost)));
+        box->setProperty(kCostMarked, marked);
+        box->setToolTip(tips.join('\n'));
+        QPalette palette = GroupBox1->palette();
+        if (marked) palette.setColor(QPalette::WindowText, CostMarkColour());
+        box->setPalette(palette);
+    }
+    CostLegend->setVisible(advice != nullptr);
 }
 
 QColor TStrategyForm::MistakeColour(double wrongShare) {
@@ -237,6 +323,7 @@ void TStrategyForm::PaintMistakes() {
         PaintMistake(CheckBox(up), mistakesShown_ ? mistakes_.Cell(row, up) : std::nullopt);
     for (size_t i = 0; i < handClasses_.size(); ++i)
         PaintMistake(handClasses_[i], mistakesShown_ ? mistakes_.Row(rowCodes_[i]) : std::nullopt);
+    ShowCostMarks();  // the up cards' tips carry the cost marks too
 }
 
 QRadioButton* TStrategyForm::HandClassButton(int code) const {

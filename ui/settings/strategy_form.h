@@ -1,9 +1,11 @@
 #pragma once
 // The "PLAYING STRATEGY" window: 35 hand-class buttons in four columns (split,
 // double down, hit, surrender), the dealer's up cards with NEVER and ALWAYS as
-// check boxes, the exit button and the two presets. The window only holds and
-// lays out the controls; each control's change runs its StrategyEditor handler,
-// whether the player or the editor made it.
+// check boxes, the exit button and three presets, the third the best strategy for
+// the rules in force. The window only holds and lays out the controls; each
+// control's change runs its StrategyEditor handler, whether the player or the
+// editor made it. With the exact analysis at hand it also marks each up card of the
+// row on show whose tick differs from the best strategy, with what that costs.
 
 #include <QColor>
 
@@ -16,6 +18,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QColor;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -23,8 +26,11 @@ class QRadioButton;
 
 namespace velmora {
 
+struct ExactAdvice;
 struct Game;
 class HistoryWriter;
+
+class ExactService;
 
 class TStrategyForm : public SettingsChildWindow, private StrategyEditor::Controls {
     Q_OBJECT
@@ -32,7 +38,8 @@ class TStrategyForm : public SettingsChildWindow, private StrategyEditor::Contro
 public:
     static constexpr int kHandClasses = 35;
 
-    TStrategyForm(Game& game, QWidget* parent);
+    // Without `exact` the third preset stays disabled and no cell is marked.
+    TStrategyForm(Game& game, QWidget* parent, ExactService* exact = nullptr);
 
     StrategyEditor& Editor() { return editor_; }
 
@@ -59,6 +66,13 @@ public:
     // "Show My Mistakes": colours the up cards of the row on show and the row
     // captions by the player's mistakes. A view only: no setting of the table.
     QCheckBox* MistakesBox;
+    QPushButton* BestButton;  // "Best for These Rules"
+    QLabel* CostLegend;       // what the red up cards mean
+
+    // Whether up card `up`'s box is marked as differing from the best strategy.
+    bool CostMarked(int up) const;
+    // The colour of a marked box's caption.
+    static QColor CostMarkColour();
 
 private:
     // StrategyEditor::Controls.
@@ -72,7 +86,13 @@ private:
     void Connect();
     void ShowMistakes(bool shown);
     void PaintMistakes();
+    // The best strategy for the rules in force, null while it is being worked out.
+    const ExactAdvice* Advice() const;
+    void ShowAdviceState();
+    void ShowCostMarks();
 
+    Game& game_;
+    ExactService* exact_;
     StrategyEditor editor_;
     QButtonGroup* handClassGroup_;
     std::array<QRadioButton*, kHandClasses> handClasses_{};
