@@ -83,20 +83,26 @@ bool EnsureChip(TPlayer& t, int kind) {
 
 }  // namespace
 
+// The texts are built by appending: GCC 12 warns falsely about the overlap of an
+// insert into a string here.
 std::string BankrollText(double bankroll) {
     char digits[48];
     if (bankroll < 1000000) {
         std::snprintf(digits, sizeof digits, "%9.2f", bankroll);
-        std::string field = digits;
-        if (bankroll >= 1000) field.insert(3, ",");
-        return "$" + field;
+        const std::string field = digits;
+        if (bankroll < 1000) return "$" + field;
+        return "$" + field.substr(0, 3) + "," + field.substr(3);
     }
     // Too wide for the field: commas between every three digits, no padding.
     std::snprintf(digits, sizeof digits, "%.2f", bankroll);
-    std::string text = digits;
-    for (int i = static_cast<int>(text.find('.')) - 3; i > 0; i -= 3)
-        text.insert(static_cast<size_t>(i), ",");
-    return "$" + text;
+    const std::string number = digits;
+    const size_t whole = number.find('.');
+    std::string text = "$";
+    for (size_t i = 0; i < number.size(); ++i) {
+        if (i > 0 && i < whole && (whole - i) % 3 == 0) text += ',';
+        text += number[i];
+    }
+    return text;
 }
 
 void ShowRack(TPlayer& t) {
