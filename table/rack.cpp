@@ -89,9 +89,11 @@ std::string BankrollText(double bankroll) {
     char digits[48];
     if (bankroll < 1000000) {
         std::snprintf(digits, sizeof digits, "%9.2f", bankroll);
-        const std::string field = digits;
-        if (bankroll < 1000) return "$" + field;
-        return "$" + field.substr(0, 3) + "," + field.substr(3);
+        std::string text = "$";
+        if (bankroll < 1000) return text += digits;
+        text.append(digits, 3);
+        text += ',';
+        return text += digits + 3;
     }
     // Too wide for the field: commas between every three digits, no padding.
     std::snprintf(digits, sizeof digits, "%.2f", bankroll);
