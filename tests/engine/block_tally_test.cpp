@@ -15,7 +15,7 @@
 namespace velmora {
 namespace {
 
-constexpr uint64_t kBlocks = 300;
+constexpr uint64_t kBlocks = 200;
 
 // The results window of the analysis: keeps the statistics after the last block, the
 // tally folded in, and stops the run there.
