@@ -12,6 +12,14 @@ namespace {
 constexpr uint64_t kRoundsPerBlock = 100;
 }  // namespace
 
+bool SameAnalysisRules(const OptionsRecord& a, const OptionsRecord& b) {
+    return a.Decks == b.Decks && a.Penetration == b.Penetration &&
+           a.TableMinimum == b.TableMinimum && a.SurrenderAllowed == b.SurrenderAllowed &&
+           a.DealerHitsSoft17 == b.DealerHitsSoft17 && a.DoubleAnyHand == b.DoubleAnyHand &&
+           a.DoubleAfterSplit == b.DoubleAfterSplit && a.ResplitAllowed == b.ResplitAllowed &&
+           a.BetTwoHands == b.BetTwoHands && a.SingleStrategyView == b.SingleStrategyView;
+}
+
 uint64_t ChunkSeed(uint64_t seed, uint64_t chunk) {
     // SplitMix64 of the pair: neighbouring chunks get unrelated seeds, and the
     // generator's own seeding spreads each over its whole state.

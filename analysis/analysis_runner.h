@@ -33,7 +33,14 @@ struct AnalysisRequest {
     // Part of what a seed means: the same seed in chunks of another size plays other
     // cards. Smaller chunks show a window's first figures sooner (the tests use them).
     uint64_t ChunkBlocks = 0;
+    // The bankroll unit of a run restarted for new rules: its first unit (0: the
+    // unit of these rules).
+    double BankrollUnit = 0;
 };
+
+// Whether two sets of options give the same figures: the casino rules, the deal
+// and the betting, not the sound, the advice, the speed or the window's flags.
+bool SameAnalysisRules(const OptionsRecord& a, const OptionsRecord& b);
 
 struct AnalysisResult {
     std::array<Statistics, 5> Stats{};  // [1..4] by betting strategy

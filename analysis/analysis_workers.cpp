@@ -143,6 +143,7 @@ class AnalysisWorkers::Worker {
         game_.Options.HideBettingIntro = true;
         game_.Strategy = r.Strategy;
         game_.AnalysisSeed = ChunkSeed(r.Seed, c);
+        if (r.BankrollUnit > 0) game_.AnalysisBankrollUnit = r.BankrollUnit;
         counter_.Start(game_, work_.BlocksOf(c), r.Rules.SingleStrategyView);
         BettingAnalysis(game_);
     }

@@ -53,6 +53,7 @@ void RunWorkerAnalysis(Game& g, int threads, uint64_t chunkBlocks) {
     auto start = [&] {
         request.Rules = g.Options;
         request.Strategy = g.Strategy;
+        request.BankrollUnit = g.BankrollUnit;  // fixed when the analysis started
         request.Threads = threads;
         request.ChunkBlocks = chunkBlocks;
         // A restart plays new cards: its chunks must not repeat the ones already played.
@@ -75,8 +76,11 @@ void RunWorkerAnalysis(Game& g, int threads, uint64_t chunkBlocks) {
             base = shown = Snapshot(g);
             played = {};
         }
-        // The single-strategy button, or a loaded game of other rules or strategy.
-        if (!(g.Options == request.Rules) || !(g.Strategy == request.Strategy)) start();
+        // The single-strategy button, new rules, or a loaded game of other rules or
+        // strategy. A change the figures do not depend on (the sound, the speed)
+        // keeps the chunks in flight.
+        if (!SameAnalysisRules(g.Options, request.Rules) || !(g.Strategy == request.Strategy))
+            start();
 
         if (workers->TakeFinished(played) == 0) continue;
         shown = base;

@@ -232,6 +232,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     // Keys reach the window when the control in focus (a button, a box of a settings
     // window) has no use for them. A held key acts once: one card, not a stream.
+    // While a settings window covers the table the run waits: no play key acts.
+    const Game& g = *game_;
+    const bool settingsOpen = g.RulesWindowOpen || g.StrategyWindowOpen || g.PrefsWindowOpen;
+    if (settingsOpen && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
     if (event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
         for (const PlayKey& k : kPlayKeys) {
             if (event->key() != k.key && event->key() != k.otherKey) continue;
@@ -283,9 +290,12 @@ void TMainForm::StartUp() {
     FreeShoe(g);
     BuildShoe(g);
 
+    // Motion is timed in real time, so the measurement no longer needs to overrule the
+    // player's speed: it only fills the speed on the very first start, when no
+    // options file held one.
     const SpeedMeasurement speed = MeasureSpeed(*host_);
     g.DelayCalibration = speed.DelayCalibration;
-    g.Options.ComputerSpeed = speed.ComputerSpeed;
+    if (g.Options.FirstStart) g.Options.ComputerSpeed = speed.ComputerSpeed;
     g.StartupDone = true;
 
     if (g.Options.FirstStart) {
@@ -362,6 +372,11 @@ void TMainForm::ExitClick() {
 }
 
 void TMainForm::RunMode(Mode mode) {
+    // Chosen from the Run menu by keyboard, the menu bar still has the keyboard: the
+    // run starts inside the menu's command, before the menu bar would have let go,
+    // and the first play key would only highlight its menu-bar item. The table
+    // takes the keys back.
+    if (menuBar()->hasFocus()) setFocus(Qt::OtherFocusReason);
     WaitScope wait(*this);
     ChooseMode(*game_, mode);
 }
@@ -402,7 +417,7 @@ void TMainForm::CreateSettingsWindow(SettingsWindow which) {
     // Over whatever else the client area shows, until it is closed.
     window->show();
     window->raise();
-    window->setFocus();
+    window->FocusFirstControl();
 }
 
 void TMainForm::DestroySettingsWindow(SettingsWindow which) {

@@ -109,6 +109,9 @@ struct Game {
     // The analysis seeds its generator from the clock unless a seed is given here
     // (the headless tool gives each of its chunks one).
     std::optional<uint64_t> AnalysisSeed;
+    // The analysis measures bankroll swings in units of 100 table minimums, as they
+    // were when it started; a run restarted for new rules keeps its unit here.
+    std::optional<double> AnalysisBankrollUnit;
     // The analysis's playing loop when the program gives one (the window plays on
     // worker threads); otherwise the run loop plays it on this thread. It returns
     // once StopRequested is set, having ended the run with the game reset.
@@ -136,6 +139,9 @@ struct Game {
     uint16_t PlayMinutes = 0;
     uint16_t PlaySeconds = 0;
     uint64_t HourBlocks = 0;  // blocks of 100 rounds begun (32 bits in a saved game)
+    // The length of a delay unit by the old busy-wait rule, worked out at start-up
+    // and by the speed bar as before. The motion no longer reads it: its waits are
+    // real time (table/motion_timing.h) and only ComputerSpeed sets their steps.
     double DelayCalibration = 0;
 
     // Results window and saved games.

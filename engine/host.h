@@ -97,8 +97,6 @@ class TableDisplay {
     virtual void PlaceBetChip(int spot, int value) = 0;  // spot 1 or 3
     // The Bet command: the table bets the last bet again.
     virtual void ConfirmBet() {}
-    // The Surrender command: the dealer takes the active hand's bet and pays half back.
-    virtual void RefundSurrender() {}
     virtual double ChipsOnSpot(int spot) = 0;
     virtual void ShowBetBoxes(bool secondBox) = 0;
     // Exchange surplus small chips, show the bet panels, make change for CurrentBet.

@@ -110,7 +110,7 @@ void BettingAnalysis(Game& g) {
     g.host.HidePlayCommands();
     g.StopRequested = true;
     if (!g.Options.HideBettingIntro) g.host.ShowBettingIntro();
-    g.BankrollUnit = 100.0 * g.Options.TableMinimum;
+    g.BankrollUnit = g.AnalysisBankrollUnit.value_or(100.0 * g.Options.TableMinimum);
     GameReset(g);
     g.StopRequested = false;
     g.ResultsScreen = 3;

@@ -5,9 +5,10 @@
 namespace velmora {
 
 void ChoosePlayCommand(Game& g, PlayCommand command) {
+    // A command only names the move. The round judges it and, unless it is a practice
+    // decision, carries it out: only then do chips move for a double or a surrender.
     switch (command) {
         case PlayCommand::Stand:
-            if (IsPlayerHand(g.ActiveHand)) g.Hand(g.ActiveHand).Finished = true;
             g.PlayerAction = kStand;
             break;
         case PlayCommand::Hit:
@@ -15,14 +16,12 @@ void ChoosePlayCommand(Game& g, PlayCommand command) {
             break;
         case PlayCommand::Double:
             g.PlayerAction = kDouble;
-            if (TableDisplay* table = g.ShownTable()) table->ShowDoubledBet(g.ActiveHand);
             break;
         case PlayCommand::Split:
             g.PlayerAction = kSplit;
             break;
         case PlayCommand::Surrender:
             g.PlayerAction = kSurrender;
-            if (TableDisplay* table = g.ShownTable()) table->RefundSurrender();
             return;
         case PlayCommand::Hint:
             g.PlayerAction = kHint;

@@ -19,28 +19,40 @@ constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play
 // Table-side steps are marked noinline: the analysis compiles the round as one
 // function, and keeping the table's code out of it keeps its hot path compact.
 
+// The player's stakes are the chips on the bet spots: BetAmount (which becomes
+// CurrentBet, the bet a double or split copies) is hand 1's.
+void BookPlayersBet(Game& g, TableDisplay& table) {
+    g.BetAmount = static_cast<uint16_t>(table.ChipsOnSpot(1));
+    g.Hand(1).NextStake = g.BetAmount;
+    g.Hand(1).StakeByStrategy[1] = g.BetAmount;
+    if (table.ChipsOnSpot(3) > 0)
+        g.Hand(3).StakeByStrategy[1] = static_cast<uint16_t>(table.ChipsOnSpot(3));
+}
+
 // The player's bet in table play: the practice chip, the table minimum when the
 // player always bets it, or a wait until the table hands over a bet.
 [[gnu::noinline]] void TakePlayersBet(Game& g) {
     TableDisplay* table = g.ShownTable();
     const uint16_t minimum = g.Options.TableMinimum;
     if (g.PracticeDeckMode) {
+        // Practice books nothing; its chip only shows where the bet would lie.
         table->ClearTable();
         if (table->ChipsOnSpot(1) <= 0) table->PlaceBetChip(1, minimum);
+        g.BetAmount = minimum;
         return;
     }
     if (g.Options.AlwaysBetMinimum) {
         table->PrepareBetting();
-        const uint16_t stake =
+        uint16_t stake =
             g.Options.BetTwoHands && minimum == 5 ? static_cast<uint16_t>(2 * minimum) : minimum;
-        g.Hand(1).NextStake = stake;
-        g.Hand(1).StakeByStrategy[1] = stake;
+        if (stake > g.Bankroll) stake = minimum;  // a short rack bets what it can
         table->ClearTable();
         table->PlaceBetChip(1, stake);
-        if (g.TwoHandsThisRound) {  // still the previous round's
-            g.Hand(3).StakeByStrategy[1] = stake;
+        if (g.TwoHandsThisRound && stake <= g.Bankroll)  // still the previous round's
             table->PlaceBetChip(3, stake);
-        }
+        // The stakes are the chips that lie on the spots: a chip the rack could not
+        // give is not bet, and the doubles and splits to come copy these.
+        BookPlayersBet(g, *table);
         return;
     }
     g.BetAmount = 0;
@@ -54,11 +66,7 @@ constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play
         g.BetAmount = 0;
     }
     if (g.StopRequested) return;
-    g.BetAmount = static_cast<uint16_t>(table->ChipsOnSpot(1));
-    g.Hand(1).NextStake = g.BetAmount;
-    g.Hand(1).StakeByStrategy[1] = g.BetAmount;
-    if (table->ChipsOnSpot(3) > 0)
-        g.Hand(3).StakeByStrategy[1] = static_cast<uint16_t>(table->ChipsOnSpot(3));
+    BookPlayersBet(g, *table);
     table->HideBetPanels();
     table->ClearTable();
     table->TakeMovingChipFromFirstSpot();
@@ -103,11 +111,12 @@ constexpr char kGameOverQuestion[] = "GAME OVER (You lost all your money) - Play
     }
     g.host.ShowPlayCommand(PlayCommand::Bet, true);
     g.BettingOpen = true;
-    table->ShowBetBoxes(g.Options.BetTwoHands);
+    table->ShowBetBoxes(SecondBetBoxShown(g));
     TakePlayersBet(g);
     if ((table = g.ShownTable())) {
         g.CurrentBet = g.BetAmount;
-        g.TwoHandsThisRound = table->ChipsOnSpot(3) > 0;
+        // A practice round is dealt one hand, whatever lies elsewhere.
+        g.TwoHandsThisRound = !g.PracticeDeckMode && table->ChipsOnSpot(3) > 0;
         g.BettingOpen = false;
         g.host.ShowPlayCommand(PlayCommand::Bet, false);
     }
@@ -150,6 +159,10 @@ void FinishDeal(Game& g, int h) {
         TableStakes(g);
     else
         AnalysisStakes(g);
+}
+
+bool SecondBetBoxShown(const Game& g) {
+    return g.Options.BetTwoHands && !g.PracticeDeckMode;
 }
 
 void PlaceStakes(Game& g, int h) {

@@ -26,5 +26,7 @@ void RecordResult(Game& game, int h, double r);
 void PlaceStakes(Game& game, int h);
 // ActiveHand := first unfinished of hands 2, 1, 4, 3 (0 when none).
 void NextHand(Game& game);
+// The table's second bet box: only for a player who bets two hands, never in practice.
+bool SecondBetBoxShown(const Game& game);
 
 }  // namespace velmora

@@ -106,6 +106,7 @@ void RunTablePlay(Game& g) {
     g.CurrentBet = g.Options.TableMinimum;
     g.Table->SetMovingChipBet(g.CurrentBet);
     g.Table->ShowSpeedBar(g.SimulationMode);
+    g.Table->ShowBetBoxes(SecondBetBoxShown(g));
     if (g.SimulationMode) g.FlashTime = 50;
     NewBankroll(g);
     RunLoop(g);

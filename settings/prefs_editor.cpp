@@ -42,9 +42,9 @@ void PrefsEditor::InitPrefsWindow() {
 
 void PrefsEditor::ScrollBar1Change() {
     const int position = controls_.Position();
+    // The table's motion reads the speed at each movement (its number of steps).
+    // The calibration is kept as the bar always set it, but nothing reads it now.
     game_.Options.ComputerSpeed = static_cast<uint16_t>(position);
-    // The table's motion reads both at each movement: the speed sets its number of
-    // steps, the calibration the length of each wait.
     game_.DelayCalibration = CalibrationOf(position);
     MarkChanged();
 }

@@ -286,12 +286,6 @@ void TouchBet(TPlayer& t, int hand) {
     }
 }
 
-void RefundActiveSurrender(TPlayer& t) {
-    const int hand = t.game.ActiveHand;
-    if (!IsPlayerHand(hand) || !t.game.Hand(hand).CanSurrender) return;
-    SurrenderRefund(t, hand == 1 ? 1 : 3);
-}
-
 void ExchangeChip(TPlayer& t) {
     Game& g = t.game;
     TableScene& s = t.Scene;

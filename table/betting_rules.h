@@ -1,9 +1,9 @@
 #pragma once
 // Bets made of real chips. What a table level lets the player bet, a chip picked up
 // and released, bets on two hands, the last bet repeated or doubled, a double down
-// or split by touching the bet, a surrendered bet refunded, and chips exchanged at
-// the dealer. Every refusal is a plain message; nothing is ever bet that the rack
-// does not hold, and a bet spot always holds exactly the stake the round books.
+// or split by touching the bet, and chips exchanged at the dealer. Every refusal is
+// a plain message; nothing is ever bet that the rack does not hold, and a bet spot
+// always holds exactly the stake the round books.
 
 #include "table/player.h"
 
@@ -24,8 +24,6 @@ void DoubleClickBet(TPlayer& t);
 void RepeatBet(TPlayer& t);
 // Double down or split hand 1..4 by its bet.
 void TouchBet(TPlayer& t, int hand);
-// The surrender of the active hand, shown: the dealer takes the bet, pays half back.
-void RefundActiveSurrender(TPlayer& t);
 // The carried chip, dragged to the dealer, changes colour.
 void ExchangeChip(TPlayer& t);
 // The next table level: $5, $25, $100, $5 ...

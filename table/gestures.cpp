@@ -87,9 +87,8 @@ void SplitByDrag(TPlayer& t, SpriteId card) {
     g.PlayerAction = kSplit;
     MoveSplitCard(t, card, t.Scene.CardPlace(to, 1));
     PutSecondCardsHome(t);
-    const int bet = g.CurrentBet;
-    PlaceBetChip(t, bet, t.Scene.BetSlot(to, 1), kNoSprite);
-    if (IsTwoChipBet(bet)) PlaceBetChip(t, bet, t.Scene.BetSlot(to, 1), t.Scene.Ring(to, 1));
+    // The split hand's bet is placed when the round carries the split out, so a
+    // split that is only judged (practice) moves no chip.
 }
 
 void CardDrag(TPlayer& t, int x, int y) {
@@ -186,8 +185,9 @@ void BetMove(TPlayer& t, int x, int y) {
     if (bet.Top < zone.awayTop || bet.Left > zone.awayLeft) {
         t.ChipDragging = false;
         if (t.game.Hand(hand).CanSurrender) {
+            // The bet goes home; the dealer takes it and pays half back when the round
+            // carries the surrender out.
             t.game.PlayerAction = kSurrender;
-            RefundActiveSurrender(t);
             PutBetHome(t, hand);
             return;
         }

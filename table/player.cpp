@@ -55,27 +55,35 @@ void TPlayer::ShowSettlement(int hand, double r) {
     SettleHandDisplay(*this, hand, r);
 }
 
-// The second stake of a double goes beside the bet: as many chips as the bet.
-void TPlayer::ShowDoubledBet(int hand) {
-    if (!IsPlayerHand(hand)) return;
-    const SpriteId spot = Scene.BetSlot(hand, 2);
-    if (Scene[spot].Visible) return;
-    const int bet = game.CurrentBet;
-    velmora::PlaceBetChip(*this, bet, spot, kNoSprite);
-    if (IsTwoChipBet(bet)) velmora::PlaceBetChip(*this, bet, spot, Scene.Ring(hand, 2));
+namespace {
+
+// Chips go onto slot `slot` of a hand until its spots hold the stake the round
+// books for it: the chips on the table and the booking never differ.
+void ShowBookedStake(TPlayer& t, int hand, int slot) {
+    const TableScene& s = t.Scene;
+    double shown = 0;
+    for (int k = 1; k <= 2; ++k) shown += ChipsOn(t, s.BetSlot(hand, k), s.Ring(hand, k));
+    const int missing = t.game.Hand(hand).StakeByStrategy[1] - static_cast<int>(shown);
+    const SpriteId spot = s.BetSlot(hand, slot);
+    if (missing <= 0 || s[spot].Visible) return;
+    velmora::PlaceBetChip(t, missing, spot, kNoSprite);
+    if (IsTwoChipBet(missing)) velmora::PlaceBetChip(t, missing, spot, s.Ring(hand, slot));
 }
 
-// The split card slides to its new hand and a bet like the first goes under it.
+}  // namespace
+
+// The second stake of a double goes beside the bet.
+void TPlayer::ShowDoubledBet(int hand) {
+    if (IsPlayerHand(hand)) ShowBookedStake(*this, hand, 2);
+}
+
+// The split card slides to its new hand and the stake booked for it goes under it.
 void TPlayer::ShowSplit(int from, int to) {
     if (!IsPlayerHand(from) || !IsPlayerHand(to)) return;
     const SpriteId target = Scene.CardPlace(to, 1);
     // A split dragged by the player has already moved the card.
     if (!Scene[target].Visible) MoveSplitCard(*this, Scene.CardPlace(from, 2), target);
-    const SpriteId spot = Scene.BetSlot(to, 1);
-    if (Scene[spot].Visible) return;
-    const int bet = game.CurrentBet;
-    velmora::PlaceBetChip(*this, bet, spot, kNoSprite);
-    if (IsTwoChipBet(bet)) velmora::PlaceBetChip(*this, bet, spot, Scene.Ring(to, 1));
+    ShowBookedStake(*this, to, 1);
 }
 
 void TPlayer::ReturnBets() {
@@ -92,10 +100,6 @@ void TPlayer::PlaceBetChip(int spot, int value) {
 
 void TPlayer::ConfirmBet() {
     RepeatBet(*this);
-}
-
-void TPlayer::RefundSurrender() {
-    RefundActiveSurrender(*this);
 }
 
 double TPlayer::ChipsOnSpot(int spot) {

@@ -61,7 +61,6 @@ class TPlayer : public TableDisplay {
     void ReturnBets() override;
     void PlaceBetChip(int spot, int value) override;
     void ConfirmBet() override;
-    void RefundSurrender() override;
     double ChipsOnSpot(int spot) override;
     void ShowBetBoxes(bool secondBox) override;
     void PrepareBetting() override;

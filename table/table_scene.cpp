@@ -151,6 +151,8 @@ TableScene::TableScene() {
                                      left, top, width, height));
         }
     }
+    // The dealer's face-down card stands the active hand when clicked.
+    sprites_[cards_[kDealer][2]].Hint = "'Click to Stand'";
     Sprite cut = Image("CutCard", 24, 12, 70, 97);
     cut.Kind = SpriteKind::Rectangle;
     cut.Fill = colour::kRed;

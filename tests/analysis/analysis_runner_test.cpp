@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "analysis/analysis_report.h"
 #include "analysis/analyze_options.h"
 
@@ -44,6 +47,44 @@ TEST(AnalysisRunner, ResultsDoNotDependOnTheNumberOfThreads) {
     EXPECT_NE(StatisticsSignature(RunAnalysis(q)), StatisticsSignature(one));
     // Left to the runner, a run of 4,500 blocks is three chunks as well.
     EXPECT_EQ(ChunkBlocks(4500), 2000u);
+}
+
+// A running analysis restarts for what changes its figures, and only for that; a
+// restarted run keeps the bankroll unit it started with.
+TEST(AnalysisRunner, OnlyTheRulesOfTheFiguresRestartARun) {
+    OptionsRecord base;
+    ApplyDefaultOptions(base);
+    const std::vector<std::pair<const char*, std::function<void(OptionsRecord&)>>> changes = {
+        {"decks", [](OptionsRecord& o) { o.Decks = 6; }},
+        {"deal", [](OptionsRecord& o) { o.Penetration = 2; }},
+        {"minimum", [](OptionsRecord& o) { o.TableMinimum = 100; }},
+        {"surrender", [](OptionsRecord& o) { o.SurrenderAllowed = true; }},
+        {"soft 17", [](OptionsRecord& o) { o.DealerHitsSoft17 = true; }},
+        {"double any", [](OptionsRecord& o) { o.DoubleAnyHand = false; }},
+        {"after split", [](OptionsRecord& o) { o.DoubleAfterSplit = false; }},
+        {"resplit", [](OptionsRecord& o) { o.ResplitAllowed = false; }},
+        {"two hands", [](OptionsRecord& o) { o.BetTwoHands = false; }},
+        {"single view", [](OptionsRecord& o) { o.SingleStrategyView = true; }},
+    };
+    for (const auto& [name, change] : changes) {
+        OptionsRecord o = base;
+        change(o);
+        EXPECT_FALSE(SameAnalysisRules(base, o)) << name;
+    }
+    OptionsRecord same = base;
+    same.SoundOn = !same.SoundOn;
+    same.AdviceOn = !same.AdviceOn;
+    same.AlwaysBetMinimum = !same.AlwaysBetMinimum;
+    same.ComputerSpeed = 1234;
+    same.HideBettingIntro = !same.HideBettingIntro;
+    same.ModeName.Assign("Normal");
+    EXPECT_TRUE(SameAnalysisRules(base, same));
+
+    AnalysisRequest ownUnit = Request(20000, 1, 7), keptUnit = ownUnit, otherUnit = ownUnit;
+    keptUnit.BankrollUnit = 100.0 * ownUnit.Rules.TableMinimum;
+    otherUnit.BankrollUnit = 100;
+    EXPECT_EQ(StatisticsSignature(RunAnalysis(ownUnit)), StatisticsSignature(RunAnalysis(keptUnit)));
+    EXPECT_NE(StatisticsSignature(RunAnalysis(ownUnit)), StatisticsSignature(RunAnalysis(otherUnit)));
 }
 
 TEST(AnalysisRunner, RoundsAreRoundedUpToWholeBlocksAndChunksStayFew) {

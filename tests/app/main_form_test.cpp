@@ -103,6 +103,7 @@ private slots:
         app.StartUp();
         app.game().Options.TableMinimum = 5;
         app.game().Options.Decks = 6;
+        app.game().Options.ComputerSpeed = 3000;  // the player's speed outlives a restart
         QVERIFY(SaveOptions(app.game()));
 
         app.form = std::make_unique<TMainForm>(app.dialogs);
@@ -118,6 +119,7 @@ private slots:
         QVERIFY(!boxCame);
         QCOMPARE(int(app.game().Options.TableMinimum), 5);
         QCOMPARE(int(app.game().Options.Decks), 6);
+        QCOMPARE(int(app.game().Options.ComputerSpeed), 3000);
         QVERIFY(!app.game().Options.FirstStart);
     }
 

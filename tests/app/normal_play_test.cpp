@@ -8,12 +8,17 @@
 #include "table/betting_rules.h"
 #include "table/chips.h"
 #include "table/player.h"
+#include "strategy/strategy_table.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/support/stacked_shoe.h"
+#include "ui/settings/strategy_form.h"
 #include "ui/table/table_widget.h"
 #include "ui/table/table_window.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -191,6 +196,84 @@ class NormalPlayTest : public QObject {
         QCOMPARE(won, bet);
         QVERIFY2(!app.dialogs.boxes.filter("Hit").isEmpty(),
                  qPrintable(app.dialogs.boxes.join(" | ")));
+    }
+
+    // Alt+R, N starts Normal Play; the very first B then bets, as the keyboard is
+    // the table's again and not the menu bar's.
+    void AModeChosenByKeyboardLeavesTheKeysToTheTable() {
+        AppFixture app;
+        Start(app, QSize(1024, 768));
+        app.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        bool tried = false;
+        double bet = 0;
+        QTimer player;
+        QObject::connect(&player, &QTimer::timeout, [&] {
+            TableWindow* window = app.form->TableWindowShown();
+            if (tried || !window || !app.form->BetItem->isVisible()) return;
+            Seat seat(*window);
+            if (!BettingNow(seat.Player())) return;
+            tried = true;
+            // The key goes where the platform sends it: to the widget with the focus.
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : app.form.get(), Qt::Key_B);
+            bet = seat.Player().ChipsOnSpot(1);
+            GameReset(app.game());
+        });
+        player.start(5);
+        QTimer::singleShot(20000, [&] { GameReset(app.game()); });  // never hang
+        QTest::keyClick(app.form.get(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(app.form->RunMenu->isVisible());
+        QTest::keyClick(app.form->RunMenu, Qt::Key_N);  // returns when the run has ended
+        QVERIFY(tried);
+        QCOMPARE(bet, 25.0);
+    }
+
+    // A settings window over the waiting table has the keyboard: the play keys do
+    // nothing, its own accelerators win over the menu bar's, and the focus starts
+    // on its first control.
+    void ASettingsWindowKeepsTheKeysFromTheTable() {
+        AppFixture app;
+        Start(app, QSize(1024, 768));
+        app.form->activateWindow();  // the menu bar's accelerators work in an active window
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        Game& g = app.game();
+        bool opened = false, focusOnAControl = false, advanced = false, reset = false;
+        bool stillOpen = false;
+        double spot = -1;
+        app.RunTable(app.form->NormalPlayItem, [&] {
+            TableWindow* window = app.form->TableWindowShown();
+            if (!window || opened) return opened;
+            Seat seat(*window);
+            if (!BettingNow(seat.Player()) || !app.form->BetItem->isVisible()) return false;
+            opened = true;
+            QTimer::singleShot(0, [&] {
+                TStrategyForm* editor = app.form->StrategyWindow();
+                QWidget* focus = app.form->focusWidget();
+                focusOnAControl = editor && focus && focus != editor && editor->isAncestorOf(focus);
+                for (Qt::Key key : {Qt::Key_Space, Qt::Key_B, Qt::Key_H, Qt::Key_R, Qt::Key_S})
+                    QTest::keyClick(app.form->focusWidget(), key);
+                QTest::keyClick(app.form->focusWidget(), Qt::Key_S, Qt::AltModifier);
+                StrategyTable expected;
+                SetStrategyToAdvanced(expected, g.Options.SurrenderAllowed);
+                advanced = g.Strategy == expected;
+                QTest::keyClick(app.form->focusWidget(), Qt::Key_R, Qt::AltModifier);
+                ResetStrategyToDefault(expected);
+                reset = g.Strategy == expected;
+                stillOpen = g.StrategyWindowOpen;
+                spot = seat.Player().ChipsOnSpot(1);
+                app.form->CloseSettingsWindows();
+            });
+            app.form->PlayingStrategyItem->trigger();
+            GameReset(g);
+            return true;
+        });
+        QVERIFY(opened);
+        QVERIFY(focusOnAControl);
+        QCOMPARE(spot, 0.0);  // no bet was made behind the window
+        QVERIFY(advanced);
+        QVERIFY(reset);
+        QVERIFY(stillOpen);  // Alt+R did not open the Run menu, which closes the window
     }
 };
 

@@ -16,6 +16,10 @@ namespace {
 std::atomic<long> allocations{0};
 }
 
+// The replaced new takes its memory from malloc, so the replaced delete frees it.
+// Optimising, GCC 12 takes the free for a mismatch with operator new and warns.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void* operator new(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size ? size : 1)) return p;
@@ -23,6 +27,7 @@ void* operator new(std::size_t size) {
 }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace velmora {
 namespace {

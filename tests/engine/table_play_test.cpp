@@ -1,5 +1,6 @@
 // Rounds at the table with the scripted host in the player's seat.
 
+#include "engine/decision_report.h"
 #include "engine/modes.h"
 #include "engine/play_commands.h"
 #include "engine/run_loop.h"
@@ -49,6 +50,47 @@ TEST_F(TablePlay, TheBetIsAwaitedThenTheWrongStandGetsItsAdvice) {
               host.commandLog.end());
 }
 
+// Keeps every judged move the engine reports.
+struct DecisionLog : DecisionReport {
+    std::vector<JudgedDecision> judged;
+    void DecisionJudged(const JudgedDecision& d) override { judged.push_back(d); }
+};
+
+// Stand by the menu command (or its key) is a move like the click on the dealer's
+// card: judged, in practice as in play; a hint is never reported.
+TEST_F(TablePlay, TheStandCommandIsJudgedAndReported) {
+    DecisionLog log;
+    game.Decisions = &log;
+    for (bool practice : {false, true}) {
+        game.PracticeDeckMode = practice;
+        host.boxes.clear();
+        log.judged.clear();
+        bool hinted = false;
+        host.onEvents = [&](Game& g) {
+            if (g.BettingOpen && g.BetAmount == 0) {
+                host.table.chipsOnSpot[1] = 25;
+                g.BetAmount = 25;
+            } else if (host.DecisionAwaited() && g.PlayerAction == kNoAction) {
+                ChoosePlayCommand(g, hinted ? PlayCommand::Stand : PlayCommand::Hint);
+                hinted = true;
+            }
+        };
+        Stack({10, 2, 2, 10, 10});  // hard 12 against a 2: the strategy hits
+        PlayRound(game);
+        EXPECT_EQ(host.AdviceBoxes(),
+                  (std::vector<std::string>{"Hit  against Dealer 2", "Hit  against Dealer 2"}))
+            << "practice " << practice;
+        ASSERT_EQ(log.judged.size(), 1u) << "practice " << practice;
+        const JudgedDecision& d = log.judged[0];
+        EXPECT_EQ(d.practice, practice);
+        EXPECT_EQ(d.total, 12);
+        EXPECT_EQ(d.upCard, 2);
+        EXPECT_EQ(d.taken, kStand);
+        EXPECT_EQ(d.asked, kHit);
+        EXPECT_FALSE(d.Right());
+    }
+}
+
 TEST_F(TablePlay, AHintShowsTheAdviceAndTheWaitGoesOn) {
     Script(25, {kHint, kHit, kStand});
     Stack({10, 7, 3, 10, 5, 10});
@@ -79,23 +121,6 @@ TEST_F(TablePlay, ActingOnHandThreeClosesTheHandsBeforeItAsStands) {
     EXPECT_EQ(host.AdviceBoxes(), (std::vector<std::string>{"Hit  against Dealer 2"}));
     EXPECT_EQ(host.boxes[0].substr(0, 12), "error 310,50");
     EXPECT_EQ(game.Hand(1).NumCards, 2);
-}
-
-TEST_F(TablePlay, TheStandCommandClosesTheHandWithoutJudgingIt) {
-    // The menu's Stand finishes the active hand itself, and a finished hand gets no
-    // advice; the click on the dealer's card (a plain stand) is judged.
-    host.onEvents = [this](Game& g) {
-        if (g.BettingOpen && g.BetAmount == 0) {
-            host.table.chipsOnSpot[1] = 25;
-            g.BetAmount = 25;
-        } else if (host.DecisionAwaited()) {
-            ChoosePlayCommand(g, PlayCommand::Stand);
-        }
-    };
-    Stack({10, 7, 3, 10, 5});
-    PlayRound(game);
-    EXPECT_TRUE(host.boxes.empty());
-    EXPECT_EQ(host.table.Calls("ShowSettlement"), (std::vector<std::string>{"ShowSettlement 1 -1"}));
 }
 
 TEST_F(TablePlay, AStopDuringTheWaitEndsTheTurnWithNothingBooked) {

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <set>
 
+#include "engine/play_commands.h"
 #include "engine/round.h"
 #include "engine/shoe.h"
 #include "strategy/strategy_table.h"
@@ -199,6 +201,101 @@ TEST_F(GestureTest, FiveDollarChipLeftOfTheLineBetsTenOnEachHand) {
     EXPECT_TRUE(Piece("Ring1").Visible && Piece("Ring3").Visible);
     EXPECT_DOUBLE_EQ(game.Bankroll, 1000 - 20);
     EXPECT_DOUBLE_EQ(game.Bankroll, RackValue());
+}
+
+// Practice judges one move a round and carries none out: whatever the player does
+// by mouse or command, no chip moves, no second hand is dealt, and between rounds
+// the spots hold nothing but the practice chip.
+TEST_F(GestureTest, PracticeMovesNoMoneyWhateverThePlayerDoes) {
+    game.Options.SurrenderAllowed = true;
+    game.Options.BetTwoHands = true;
+    game.PracticeDeckMode = true;
+    FreeShoe(game);
+    BuildShoe(game);
+    const double start = game.Bankroll;
+    std::mt19937 random(17);
+    const auto command = [](PlayCommand c) {
+        return [c](Game& g) { ChoosePlayCommand(g, c); };
+    };
+    const std::vector<std::pair<PlayCommand, std::function<void(Game&)>>> moves = {
+        {PlayCommand::Split, [this](Game&) { Drag("pos12", -60, 0); }},
+        {PlayCommand::Surrender, [this](Game&) { Drag("Bet1", 0, -50); }},
+        {PlayCommand::Double, [this](Game&) { Click("Bet1"); }},
+        {PlayCommand::Hit, [this](Game&) { Click("pos11"); }},
+        {PlayCommand::Stand, [this](Game&) { Click("pos2"); }},
+        {PlayCommand::Double, command(PlayCommand::Double)},
+        {PlayCommand::Split, command(PlayCommand::Split)},
+        {PlayCommand::Surrender, command(PlayCommand::Surrender)},
+        {PlayCommand::Stand, command(PlayCommand::Stand)},
+    };
+    // What the menu bar offers for the active hand (a key works only then).
+    const auto offered = [](const Game& g, PlayCommand c) {
+        const THand& h = g.Hand(g.ActiveHand);
+        return c == PlayCommand::Double    ? h.CanDouble
+               : c == PlayCommand::Split   ? h.CanSplit
+               : c == PlayCommand::Surrender ? h.CanSurrender
+                                           : true;
+    };
+    std::set<size_t> used;
+    host.onEvents = [&](Game& g) {
+        if (!g.DecisionAwaited || g.PlayerAction != kNoAction) return;
+        std::vector<size_t> choices;
+        for (size_t i = 0; i < moves.size(); ++i)
+            if (offered(g, moves[i].first)) choices.push_back(i);
+        const size_t i = choices[std::uniform_int_distribution<size_t>(0, choices.size() - 1)(random)];
+        used.insert(i);
+        moves[i].second(g);
+    };
+    for (int round = 0; round < 300; ++round) {
+        PlayRound(game);
+        ASSERT_FALSE(game.TwoHandsThisRound) << "round " << round;
+        ASSERT_EQ(game.Hand(3).NumCards, 0) << "round " << round;
+        ASSERT_DOUBLE_EQ(game.Bankroll + table.ChipsOnSpot(1), start) << "round " << round;
+        ASSERT_DOUBLE_EQ(game.Bankroll, RackValue()) << "round " << round;
+        for (int h = 1; h <= 4; ++h) {
+            for (int slot = 1; slot <= kBetSlots; ++slot) {
+                const SpriteId id = table.Scene.BetSlot(h, slot);
+                if (id == kNoSprite || (h == 1 && slot == 1)) continue;
+                ASSERT_FALSE(Piece(id).Visible) << "round " << round << " hand " << h;
+            }
+        }
+    }
+    for (size_t i = 0; i < moves.size(); ++i)
+        EXPECT_TRUE(used.count(i)) << "move " << i << " was never tried";
+    host.onEvents = nullptr;
+}
+
+// Betting the table minimum always: the chips on a hand's spot, the stake booked
+// for it and the chips of its double are one amount, whatever was last bet by hand,
+// and a rack short of the stake bets only what it holds.
+TEST_F(GestureTest, AlwaysTheMinimumStakesAndDoublesWhatIsBooked) {
+    struct Row {
+        int minimum;
+        bool twoHands;
+        std::array<uint16_t, kChipKinds> rack;  // all zero: the starting rack
+        int stake;
+        bool doubles;
+    };
+    const Row rows[] = {
+        {25, false, {}, 25, true},                     // after a $100 bet by hand
+        {5, true, {}, 10, true},                       // $10 a hand at the $5 table
+        {5, true, {1, 1, 0, 0, 0, 0, 0}, 5, false},    // $7.50 covers one $5 only
+    };
+    for (const Row& row : rows) {
+        UseMinimum(row.minimum);
+        if (row.rack != std::array<uint16_t, kChipKinds>{}) SetRack(row.rack);
+        game.Options.AlwaysBetMinimum = true;
+        game.Options.BetTwoHands = row.twoHands;
+        game.CurrentBet = game.BetAmount = 100;  // the last bet made by hand
+        const double booked = game.StatsOf(1).HourNet;
+        StackShoe(game, {6, 10, 5, 7, 10});  // 11 against a 10; the double draws to 21
+        PlayRoundWith({[this] { Click("Bet1"); }});
+        EXPECT_EQ(game.CurrentBet, row.stake) << row.minimum;
+        EXPECT_EQ(game.Hand(1).StakeByStrategy[1], row.doubles ? 2 * row.stake : row.stake);
+        EXPECT_DOUBLE_EQ(game.StatsOf(1).HourNet - booked,
+                         row.doubles ? 2 * row.stake : -row.stake)
+            << row.minimum;
+    }
 }
 
 // Presses, moves and releases anywhere and at any time, over many rounds of the

@@ -23,9 +23,9 @@ class SettlementTest : public TableFixture {
         const double before = game.Bankroll;
         table.PlaceBetChip(1, bet);
         game.Hand(1).StakeByStrategy[1] = static_cast<uint16_t>(bet);
-        if (doubled) {
-            table.ShowDoubledBet(1);
+        if (doubled) {  // booked, then shown, as the round does
             game.Hand(1).StakeByStrategy[1] = static_cast<uint16_t>(2 * bet);
+            table.ShowDoubledBet(1);
         }
         SettleHandDisplay(table, 1, r);
         ReturnAllBets(table);
@@ -101,9 +101,9 @@ TEST_F(SettlementTest, SplitHandsAreOnlyEverPaidEvenMoney) {
     DeepRack();
     game.CurrentBet = 25;
     table.PlaceBetChip(1, 25);
-    table.ShowSplit(1, 2);  // the split's bet goes on hand 2's spot
-    EXPECT_EQ(Piece("Bet2").Tag, 25);
     game.Hand(2).StakeByStrategy[1] = 25;
+    table.ShowSplit(1, 2);  // the split's booked stake goes on hand 2's spot
+    EXPECT_EQ(Piece("Bet2").Tag, 25);
     const double before = game.Bankroll;
     SettleHandDisplay(table, 2, 1.5);
     EXPECT_EQ(Piece("Hand2").Caption, "Win $37.50");

@@ -60,5 +60,24 @@ TEST_F(SimulatedPlayTest, ABankrollShortOfTwoHandsBetsOne) {
     EXPECT_EQ(game.Hand(1).NextStake, 5);
 }
 
+// The second bet box is there only for a player who bets two hands; the dealer's
+// face-down card says what a click on it does.
+TEST_F(SimulatedPlayTest, TheSecondBoxShowsOnlyWithTwoHands) {
+    EXPECT_EQ(Piece("pos2").Hint, "'Click to Stand'");
+    for (bool twoHands : {false, true}) {
+        game.Options.BetTwoHands = twoHands;
+        game.Table = &table;  // the run's reset closed the last one
+        StartComputerPlay(25);
+        bool shown = !twoHands;
+        host.onEvents = [&](Game& g) {  // the first deal
+            shown = Piece("BetBox3").Visible;
+            g.StopRequested = true;
+        };
+        RunTablePlay(game);
+        EXPECT_EQ(shown, twoHands);
+    }
+    host.onEvents = nullptr;
+}
+
 }  // namespace
 }  // namespace velmora::testing

@@ -9,6 +9,9 @@
 #include <QFrame>
 #include <QWidget>
 
+class QAbstractButton;
+class QKeyEvent;
+
 namespace velmora {
 
 class SettingsChildWindow : public QWidget {
@@ -23,6 +26,12 @@ public:
 protected:
     explicit SettingsChildWindow(QWidget* parent);
 
+public:
+    // The first control in the tab order takes the focus, so the first Tab moves on
+    // from a control that shows it.
+    void FocusFirstControl();
+
+protected:
     // A raised panel of the window's background, as the windows' designs draw them.
     static QFrame* NewPanel(QWidget* parent, const QString& name);
     // Shows `content` centred in the window, or scrolled in a window too small for it.
@@ -32,6 +41,9 @@ protected:
 
 private:
     void FillParent();
+    // The enabled control shown here whose caption's accelerator is this key (Alt+R
+    // for "&Reset to Default"), if any.
+    QAbstractButton* ButtonOfAccelerator(const QKeyEvent& key) const;
 };
 
 }  // namespace velmora
