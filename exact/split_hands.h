@@ -13,7 +13,7 @@
 // the cards that come after them as they were (a shuffled shoe's chance of the next
 // cards, taken at any point chosen by the cards seen so far, averages to the chance
 // before them). Without re-splitting the tests find the engine's own average to
-// 1e-13.
+// 1e-12.
 //
 // The approximation, as usual in exact analysers, is in re-splitting: the chance
 // that a second card is of the pair's rank follows the cards of that rank already
