@@ -9,7 +9,7 @@
 
 #include "analysis/analysis_runner.h"
 #include "engine/game.h"
-#include "exact/exact_model.h"
+#include "exact/strategy_return.h"
 
 namespace velmora {
 

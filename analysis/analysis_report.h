@@ -7,7 +7,7 @@
 #include <string>
 
 #include "analysis/analysis_runner.h"
-#include "exact/exact_model.h"
+#include "exact/strategy_return.h"
 
 namespace velmora {
 

@@ -10,7 +10,7 @@
 
 #include "analysis/results_grid.h"
 #include "engine/game.h"
-#include "exact/exact_model.h"
+#include "exact/strategy_return.h"
 
 namespace velmora {
 

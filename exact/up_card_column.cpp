@@ -119,7 +119,6 @@ void UpCardColumn::BuildDeals(const HandGraph& graph, const ExactRules& rules) {
             d.chance = chance;
             d.dealerBlackjack = 1 - NoBlackjackChance(shoe_ - hand, upRank_);
             d.entry = dealt.entryOfNode[static_cast<size_t>(node)];
-            d.pairRank = a == b ? a : 0;
             d.blackjack = a == kAceRank && b == kTenRank;
             const int total = graph[node].Total();
             d.permissions = (a == b ? kMaySplit : 0) |

@@ -70,7 +70,6 @@ class UpCardColumn {
         double chance;
         double dealerBlackjack;  // the chance the hole card then makes blackjack
         int32_t entry;
-        int pairRank;  // 0 when not a pair
         bool blackjack;
         int permissions;
     };

@@ -17,7 +17,7 @@
 #include "analysis/results_grid.h"
 #include "analysis/run_clock.h"
 #include "engine/host.h"
-#include "exact/exact_model.h"
+#include "exact/strategy_return.h"
 
 class QAction;
 class QLineEdit;
