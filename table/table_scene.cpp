@@ -286,6 +286,14 @@ void TableScene::AddSigns() {
     for (int h = 0; h < kHandCount; ++h)
         banners_[h] =
             Add(sign("Banner" + std::to_string(h), zones[h], zones[h].top - 3, kBannerHeight));
+    // Practice's judgement goes above the hand, on the row of its label, which a practice
+    // round never writes: the next deal follows at once, and its total must stay in view
+    // while the word about the last decision shows.
+    Sprite judgement = sign("Judgement", {304, 0, 89, Align::Centre}, 132, 18);
+    judgement.Fill = 0x2E9E44;
+    judgement.TextColour = colour::kWhite;
+    judgement.Caption = "Correct";
+    Judgement = Add(judgement);
     Sprite mode = Panel("ModeLine", 6, 448, 120, 13);
     mode.Passive = true;
     mode.Bold = true;

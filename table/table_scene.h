@@ -95,6 +95,7 @@ class TableScene {
     SpriteId BankPanel, AdvicePanel, AdvicePanel1, AdvicePanel2, AdvicePanelBorder;
     SpriteId SpeedLabel;  // "Edit1": "< Slower    Faster>"
     SpriteId SpeedBar;    // "ScrollBar1": position 1..100 in Tag
+    SpriteId Judgement;   // "Correct" above a hand, after a right practice decision
     SpriteId ModeLine;    // the mode, in the felt's lower left corner
     SpriteId PracticeCounter;  // Practice Deck's score, lower right under the bankroll
 

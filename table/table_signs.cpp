@@ -9,7 +9,6 @@ namespace velmora {
 namespace {
 
 constexpr Rgb kGold = 0xFFD23C;
-constexpr Rgb kGreen = 0x2E9E44;
 
 struct BannerLook {
     const char* text;
@@ -27,8 +26,6 @@ BannerLook LookOf(BannerKind kind) {
             return {"DEALER BUSTS", colour::kRed, colour::kWhite};
         case BannerKind::Push:
             return {"PUSH", colour::kSilver, colour::kBlack};
-        case BannerKind::Correct:
-            return {"Correct", kGreen, colour::kWhite};
     }
     return {"", colour::kBlack, colour::kWhite};
 }
@@ -51,15 +48,25 @@ std::string_view BannerText(BannerKind kind) {
     return LookOf(kind).text;
 }
 
-void RefreshTotal(TPlayer& t, int hand) {
-    const SpriteId id = t.Scene.Total(hand);
-    if (id == kNoSprite) return;
-    Sprite& total = t.Scene[id];
-    total.Caption = HandTotalText(t.game.Hand(hand), !t.Signs.Split[static_cast<size_t>(hand)]);
+namespace {
+
+// Shows a hand's total as last worked out, unless its banner stands in for it.
+void ShowTotal(TPlayer& t, int hand) {
+    Sprite& total = t.Scene[t.Scene.Total(hand)];
     const bool dealerHidden = hand == kDealer && !t.Signs.HoleCardTurned;
     const bool bannerShown = t.Scene[t.Scene.Banner(hand)].Visible;
     total.Visible = !total.Caption.empty() && !dealerHidden && !bannerShown;
     t.animator.Repaint();
+}
+
+}  // namespace
+
+void RefreshTotal(TPlayer& t, int hand) {
+    const SpriteId id = t.Scene.Total(hand);
+    if (id == kNoSprite) return;
+    t.Scene[id].Caption =
+        HandTotalText(t.game.Hand(hand), !t.Signs.Split[static_cast<size_t>(hand)]);
+    ShowTotal(t, hand);
 }
 
 void ShowBanner(TPlayer& t, int hand, BannerKind kind) {
@@ -71,10 +78,8 @@ void ShowBanner(TPlayer& t, int hand, BannerKind kind) {
     banner.Fill = look.ground;
     banner.TextColour = look.letters;
     banner.Visible = true;
-    const auto h = static_cast<size_t>(hand);
-    t.Signs.Banner[h] = kind;
-    const unsigned serial = ++t.Signs.BannerSerial[h];
-    RefreshTotal(t, hand);  // the banner stands in for the total meanwhile
+    const unsigned serial = ++t.Signs.BannerSerial[static_cast<size_t>(hand)];
+    ShowTotal(t, hand);  // the banner stands in for the total meanwhile
     t.animator.After(std::chrono::milliseconds(kBannerMilliseconds), [&t, hand, serial] {
         if (t.Signs.BannerSerial[static_cast<size_t>(hand)] == serial) HideBanner(t, hand);
     });
@@ -84,8 +89,28 @@ void HideBanner(TPlayer& t, int hand) {
     const SpriteId id = t.Scene.Banner(hand);
     if (id == kNoSprite || !t.Scene[id].Visible) return;
     t.Scene[id].Visible = false;
-    t.Signs.Banner[static_cast<size_t>(hand)].reset();
-    RefreshTotal(t, hand);
+    // The total as the table last showed it: by now the engine may have cleared the
+    // hands for the next round, whose bet the table is waiting for.
+    ShowTotal(t, hand);
+}
+
+void ShowJudgement(TPlayer& t, int hand) {
+    const SpriteId label = t.Scene.HandLabel(hand);
+    if (label == kNoSprite) return;
+    Sprite& judgement = t.Scene[t.Scene.Judgement];
+    judgement.Left = t.Scene[label].Left;
+    judgement.Width = t.Scene[label].Width;
+    judgement.Visible = true;
+    t.animator.Repaint();
+    const unsigned serial = ++t.Signs.JudgementSerial;
+    t.animator.After(std::chrono::milliseconds(kBannerMilliseconds), [&t, serial] {
+        if (t.Signs.JudgementSerial == serial) HideJudgement(t);
+    });
+}
+
+void HideJudgement(TPlayer& t) {
+    t.Scene[t.Scene.Judgement].Visible = false;
+    t.animator.Repaint();
 }
 
 void ClearRoundSigns(TPlayer& t) {
@@ -93,7 +118,7 @@ void ClearRoundSigns(TPlayer& t) {
     s.HoleCardTurned = false;
     s.Split.fill(false);
     for (int h = 0; h < kHandCount; ++h) {
-        if (s.Banner[static_cast<size_t>(h)] != BannerKind::Correct) HideBanner(t, h);
+        HideBanner(t, h);
         t.Scene[t.Scene.Total(h)].Visible = false;
     }
     t.animator.Repaint();
@@ -120,10 +145,9 @@ void JudgeShown(TPlayer& t, const JudgedDecision& d) {
     t.Signs.Score.Count(d);
     ShowScore(t);
     if (d.Right())
-        ShowBanner(t, d.hand, BannerKind::Correct);
-    else if (t.Signs.Banner[static_cast<size_t>(d.hand)] == BannerKind::Correct)
-        HideBanner(t, d.hand);  // the last decision's word must not seem to praise this one
-    t.animator.Repaint();
+        ShowJudgement(t, d.hand);
+    else
+        HideJudgement(t);  // the last decision's word must not seem to praise this one
 }
 
 }  // namespace velmora

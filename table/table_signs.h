@@ -22,6 +22,9 @@ void RefreshTotal(TPlayer& t, int hand);
 // A banner at hand 0..4 that goes away by itself after about a second.
 void ShowBanner(TPlayer& t, int hand, BannerKind kind);
 void HideBanner(TPlayer& t, int hand);
+// A green "Correct" above hand 1..4 for about a second, and its end.
+void ShowJudgement(TPlayer& t, int hand);
+void HideJudgement(TPlayer& t);
 // A new deal: the totals and the round's banners go (a practice judgement stays its
 // second, since the next practice deal follows at once).
 void ClearRoundSigns(TPlayer& t);
@@ -29,7 +32,8 @@ void ClearRoundSigns(TPlayer& t);
 void MarkSplit(TPlayer& t, int from, int to);
 // The mode's line in the felt's corner, and the practice score in Practice Deck.
 void ShowModeLine(TPlayer& t);
-// A judged decision: Practice Deck counts it, and a right one flashes "Correct".
+// A judged decision: Practice Deck counts it; a right one flashes "Correct" above the
+// hand, a wrong one leaves the advice box to say so.
 void JudgeShown(TPlayer& t, const JudgedDecision& decision);
 
 }  // namespace velmora

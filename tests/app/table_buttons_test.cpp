@@ -224,12 +224,12 @@ class TableButtonsTest : public QObject {
                 Press(*window, PlayCommand::Stand);  // right
             } else if (stage == 2) {
                 afterRight = Caption(*window, "PracticeCounter");
-                correctAfterRight = Caption(*window, "Banner1");
+                correctAfterRight = Caption(*window, "Judgement");
                 boxesAfterRight = app.dialogs.boxes;
                 Press(*window, PlayCommand::Stand);  // wrong: the strategy hits
             } else {
                 afterWrong = Caption(*window, "PracticeCounter");
-                correctAfterWrong = Caption(*window, "Banner1");
+                correctAfterWrong = Caption(*window, "Judgement");
                 GameReset(g);
                 return true;
             }

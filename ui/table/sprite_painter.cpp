@@ -87,7 +87,13 @@ QFont CaptionFont(QFont font, const Sprite& sprite, const QString& caption, doub
     font.setPixelSize(std::max(1, int(std::lround(std::min(sprite.Height * 0.7, 13.0) * unit))));
     font.setBold(sprite.Bold);
     font.setUnderline(sprite.Underline);
-    const double width = QFontMetricsF(font).horizontalAdvance(caption);
+    double width = QFontMetricsF(font).horizontalAdvance(caption);
+    // A sign's word ("BLACKJACK!") keeps its height, narrowed first, and only then smaller.
+    if (width > room && sprite.HugCaption) {
+        constexpr int kNarrowest = 78;  // percent of the letters' own width
+        font.setStretch(std::max(kNarrowest, int(100 * room / width)));
+        width = QFontMetricsF(font).horizontalAdvance(caption);
+    }
     if (width > room) font.setPixelSize(std::max(1, int(font.pixelSize() * room / width)));
     return font;
 }
