@@ -7,7 +7,7 @@
 
 #include "analysis/analysis_report.h"
 #include "exact/cost_text.h"
-#include "strategy/hand_classes.h"
+#include "strategy/editor_rows.h"
 
 namespace velmora {
 
@@ -25,10 +25,10 @@ const char* ActionWord(const char* heading, bool takes) {
     return takes ? "surrenders" : "does not surrender";
 }
 
-const HandClass& ClassOf(int code) {
-    for (const HandClass& hc : kHandClasses)
+const EditorRow& ClassOf(int code) {
+    for (const EditorRow& hc : kEditorRows)
         if (hc.code == code) return hc;
-    return kHandClasses[0];
+    return kEditorRows[0];
 }
 
 std::string Percent(double value, int decimals = 4) {
@@ -51,7 +51,7 @@ std::string RulesOfPlay(const OptionsRecord& o) {
 void Grid(std::ostream& out, const StrategyTable& table) {
     out << "               2  3  4  5  6  7  8  9 10  A\n";
     const char* heading = "";
-    for (const HandClass& hc : kHandClasses) {
+    for (const EditorRow& hc : kEditorRows) {
         if (std::strcmp(heading, hc.heading) != 0) {
             heading = hc.heading;
             out << heading << '\n';
@@ -88,7 +88,7 @@ std::string ExactText(const ExactRun& run) {
         out << "\nWhere the table in force differs from the best (cost per round, in % of the "
                "initial bet)\n";
         for (const CellCost& c : a.Differences) {
-            const HandClass& hc = ClassOf(c.Row);
+            const EditorRow& hc = ClassOf(c.Row);
             out << "  " << hc.heading << ' ' << hc.caption << " against " << UpCardName(c.Up)
                 << ": the table " << ActionWord(hc.heading, c.TableTakes) << ", the best "
                 << ActionWord(hc.heading, !c.TableTakes) << "; costs "
@@ -118,8 +118,8 @@ std::string ExactJson(const ExactRun& run) {
     out << "},\n  \"best\": {";
     returns(a.BestReturn);
     out << ",\n    \"rows\": {";
-    for (size_t i = 0; i < kHandClasses.size(); ++i) {
-        const int code = kHandClasses[i].code;
+    for (size_t i = 0; i < kEditorRows.size(); ++i) {
+        const int code = kEditorRows[i].code;
         out << (i ? ",\n      " : "\n      ") << '"' << code << "\": [";
         bool first = true;
         for (int up = 2; up <= 11; ++up) {

@@ -138,6 +138,7 @@ TMainForm::~TMainForm() {
     // What is still queued is committed as the history closes.
     game_->Decisions = nullptr;
     game_->Drill = nullptr;
+    if (history_) decisions_.Remove(history_.get());
     history_.reset();
     historyWriter_.reset();
 }
@@ -350,7 +351,8 @@ void TMainForm::StartHistory() {
     Game& g = *game_;
     historyWriter_ = std::make_unique<HistoryWriter>(historyFile_);
     history_ = std::make_unique<DecisionHistory>(g, historyWriter_.get());
-    g.Decisions = history_.get();
+    // The history hears the judged moves beside the table's practice score.
+    decisions_.Add(history_.get());
     g.Drill = history_.get();
     // The file is opened on the history's own thread; what it has to say is shown
     // from here, once.

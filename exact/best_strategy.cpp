@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "strategy/hand_classes.h"
+#include "strategy/editor_rows.h"
 
 namespace velmora {
 
@@ -54,10 +54,10 @@ StrategyTable BestStrategy(const ExactModel& model) {
     StrategyTable table;
     // The rows the editor does not show stay as the presets write them.
     ResetStrategyToDefault(table);
-    for (const HandClass& hc : kHandClasses) table.ClearRow(hc.code);
+    for (const EditorRow& hc : kEditorRows) table.ClearRow(hc.code);
     for (int up = 2; up <= 11; ++up)
         if (model.UpCardChance(up) > 0) OptimiseColumn(model, table, up);
-    for (const HandClass& hc : kHandClasses) SetMarks(table, hc.code);
+    for (const EditorRow& hc : kEditorRows) SetMarks(table, hc.code);
     return table;
 }
 

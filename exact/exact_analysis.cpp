@@ -6,8 +6,8 @@ namespace velmora {
 
 double ExactAdvice::FlipCost(int code, int up) const {
     if (up < 2 || up > 11) return 0;
-    for (size_t i = 0; i < kHandClasses.size(); ++i)
-        if (kHandClasses[i].code == code) return FlipCostPercent[i][static_cast<size_t>(up)];
+    for (size_t i = 0; i < kEditorRows.size(); ++i)
+        if (kEditorRows[i].code == code) return FlipCostPercent[i][static_cast<size_t>(up)];
     return 0;
 }
 
@@ -20,8 +20,8 @@ ExactAdvice AdviseExactly(const ExactModel& model) {
         const double chance = model.UpCardChance(up);
         if (chance == 0) continue;
         const double best = model.Column(TableMoves(advice.Best, up, up), up).Net;
-        for (size_t i = 0; i < kHandClasses.size(); ++i) {
-            const int code = kHandClasses[i].code;
+        for (size_t i = 0; i < kEditorRows.size(); ++i) {
+            const int code = kEditorRows[i].code;
             StrategyTable flipped = advice.Best;
             flipped.SetCell(code, up, !advice.Best.Cell(code, up));
             const double lost = best - model.Column(TableMoves(flipped, up, up), up).Net;
@@ -33,8 +33,8 @@ ExactAdvice AdviseExactly(const ExactModel& model) {
 
 std::vector<CellCost> CellCosts(const ExactAdvice& advice, const StrategyTable& table) {
     std::vector<CellCost> costs;
-    for (size_t i = 0; i < kHandClasses.size(); ++i) {
-        const int code = kHandClasses[i].code;
+    for (size_t i = 0; i < kEditorRows.size(); ++i) {
+        const int code = kEditorRows[i].code;
         for (int up = 2; up <= 11; ++up) {
             const bool takes = table.Cell(code, up) != 0;
             const double cost = advice.FlipCostPercent[i][static_cast<size_t>(up)];

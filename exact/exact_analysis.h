@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "exact/exact_model.h"
-#include "strategy/hand_classes.h"
+#include "strategy/editor_rows.h"
 #include "strategy/strategy_table.h"
 
 namespace velmora {
@@ -19,9 +19,9 @@ struct ExactAdvice {
     StrategyReturn BestReturn;
     // The expected return lost, in percent of the initial bet per round, when one
     // cell of the best is set the other way and the rest kept; 0 for a cell the play
-    // never reads under these rules. By hand class (kHandClasses' order), then up
+    // never reads under these rules. By hand class (kEditorRows' order), then up
     // card value 2..11.
-    std::array<std::array<double, 12>, kHandClasses.size()> FlipCostPercent{};
+    std::array<std::array<double, 12>, kEditorRows.size()> FlipCostPercent{};
 
     // The cost of row `code`, up card `up`; 0 for a row the editor does not show.
     double FlipCost(int code, int up) const;

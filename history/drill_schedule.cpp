@@ -68,7 +68,8 @@ DrillCell DrillSchedule::Choose(const OptionsRecord& rules, uint64_t random) {
 
 std::vector<DrillCell> DrillableCells(const OptionsRecord& rules) {
     std::vector<DrillCell> cells;
-    for (int row : kEditorRows) {
+    for (const EditorRow& editorRow : kEditorRows) {
+        const int row = editorRow.code;
         const int plane = row / 100 * 100;
         const int total = row - plane;
         if (plane == kDoublePlane && !rules.DoubleAnyHand && total != 10 && total != 11) continue;

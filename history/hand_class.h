@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/decision_report.h"
+#include "strategy/editor_rows.h"
 #include "strategy/strategy_table.h"
 
 namespace velmora {
@@ -43,12 +44,5 @@ std::string ClassCaption(const HandClass& c);
 std::string ClassName(const HandClass& c);
 // "2".."10", "Ace".
 std::string UpCardCaption(int up);
-
-// The 35 rows of the strategy editor, by column: split, double down, hit, surrender.
-inline constexpr int kEditorRows[] = {
-    404, 406, 408, 410, 412, 414, 416, 418, 420, 422,            //
-    307, 308, 309, 310, 311, 313, 314, 315, 316, 317, 318, 319,  //
-    212, 213, 214, 215, 216, 217, 218,                           //
-    512, 513, 514, 515, 516, 517};
 
 }  // namespace velmora

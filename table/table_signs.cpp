@@ -32,6 +32,8 @@ BannerLook LookOf(BannerKind kind) {
 
 const char* ModeLineText(const Game& g) {
     if (g.SimulationMode) return "COMPUTER PLAY";
+    // The drill is a practice round with chosen cases: it says which of the two it is.
+    if (g.DrillMode) return "WEAK SPOTS DRILL";
     if (g.PracticeDeckMode) return "PRACTICE DECK";
     return "NORMAL PLAY";
 }

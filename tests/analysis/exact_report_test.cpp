@@ -8,7 +8,7 @@
 #include "analysis/analyze_options.h"
 #include "analysis/exact_report.h"
 #include "analysis/json_reader.h"
-#include "strategy/hand_classes.h"
+#include "strategy/editor_rows.h"
 
 namespace velmora {
 namespace {
@@ -36,9 +36,9 @@ TEST(ExactReport, JsonHoldsTheRulesBothReturnsTheBestRowsAndTheDifferences) {
     EXPECT_NEAR(*root->Find("best")->Find("edge_percent")->Double(), -0.41, 1e-12);
 
     const JsonValue* rows = root->Find("best")->Find("rows");
-    ASSERT_EQ(rows->members.size(), kHandClasses.size());
-    for (size_t i = 0; i < kHandClasses.size(); ++i)
-        EXPECT_EQ(rows->members[i].name, std::to_string(kHandClasses[i].code));
+    ASSERT_EQ(rows->members.size(), kEditorRows.size());
+    for (size_t i = 0; i < kEditorRows.size(); ++i)
+        EXPECT_EQ(rows->members[i].name, std::to_string(kEditorRows[i].code));
     const JsonValue& hard8 = *rows->Find("308");
     ASSERT_EQ(hard8.items.size(), 2u);  // the default's 4, 5, 6 less 4
     EXPECT_EQ(hard8.items[0].Int(), 5);

@@ -75,8 +75,8 @@ class HistoryAppTest : public QObject {
         for (const CellStats& c : cells) {
             if (c.wrong == 0) continue;
             missed.emplace(c.cls.total, c.cls.soft, c.upCard);
-            if (std::find(std::begin(kEditorRows), std::end(kEditorRows), c.cls.row) !=
-                std::end(kEditorRows))
+            if (std::any_of(kEditorRows.begin(), kEditorRows.end(),
+                            [&c](const EditorRow& r) { return r.code == c.cls.row; }))
                 missedRow = c.cls.row;
         }
         QVERIFY(!missed.empty());

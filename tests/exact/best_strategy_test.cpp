@@ -9,7 +9,7 @@
 
 #include "exact/best_strategy.h"
 #include "exact/exact_analysis.h"
-#include "strategy/hand_classes.h"
+#include "strategy/editor_rows.h"
 
 namespace velmora {
 namespace {
@@ -70,7 +70,7 @@ TEST_F(SixDecks, BestStrategyIsThePublishedChartAndBeatsBothPresets) {
 TEST_F(SixDecks, NoSingleCellOfTheBestDoesBetter) {
     for (int up = 2; up <= 11; ++up) {
         const double best = model_->Column(TableMoves(*best_, up, up), up).Net;
-        for (const HandClass& hc : kHandClasses) {
+        for (const EditorRow& hc : kEditorRows) {
             StrategyTable changed = *best_;
             changed.SetCell(hc.code, up, !best_->Cell(hc.code, up));
             EXPECT_LE(model_->Column(TableMoves(changed, up, up), up).Net, best)

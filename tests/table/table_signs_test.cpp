@@ -331,6 +331,11 @@ TEST_F(TableSignsTest, PracticeCountsJudgedDecisionsAndFlashesCorrect) {
     game.SimulationMode = true;
     table.ShowModeLine();
     EXPECT_EQ(Piece("ModeLine").Caption, "COMPUTER PLAY");
+    game.SimulationMode = false;
+    game.PracticeDeckMode = game.DrillMode = true;
+    table.ShowModeLine();
+    EXPECT_EQ(Piece("ModeLine").Caption, "WEAK SPOTS DRILL");
+    EXPECT_TRUE(Piece("PracticeCounter").Visible);
 }
 
 }  // namespace

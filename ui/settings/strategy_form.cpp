@@ -4,7 +4,7 @@
 #include "engine/game.h"
 #include "exact/cost_text.h"
 #include "exact/exact_rules.h"
-#include "strategy/hand_classes.h"
+#include "strategy/editor_rows.h"
 #include "ui/exact_service.h"
 
 #include <QButtonGroup>
@@ -30,17 +30,17 @@ namespace {
 // The property of an up-card box marked as differing from the best strategy.
 constexpr char kCostMarked[] = "costMarked";
 
-// The object names of the hand-class buttons, in the order of kHandClasses (the
+// The object names of the hand-class buttons, in the order of kEditorRows (the
 // strategy table's rows the editor shows, with their captions and headings).
 constexpr const char* kButtonNames[TStrategyForm::kHandClasses] = {
     "B2",  "B3",  "B4",  "B5",  "B6",  "B7",  "B8",  "B9",  "B10", "B1",  "B11", "B12",
     "B13", "B14", "B15", "B16", "B17", "B18", "B19", "B20", "B21", "B22", "B23", "B24",
     "B25", "B26", "B27", "B28", "B29", "b30", "b31", "b32", "b33", "b34", "b35",
 };
-static_assert(std::size(kButtonNames) == kHandClasses.size());
+static_assert(std::size(kButtonNames) == kEditorRows.size());
 
 // The column a hand class is listed in: split, double down, hit, surrender.
-int ColumnOf(const HandClass& hc) {
+int ColumnOf(const EditorRow& hc) {
     const std::string_view heading = hc.heading;
     return heading == "SPLIT" ? 0 : heading == "DOUBLE DOWN" ? 1 : heading == "HIT" ? 2 : 3;
 }
@@ -161,7 +161,7 @@ void TStrategyForm::BuildHandClasses() {
     handClassGroup_->setExclusive(true);
     int rows[kColumns] = {};
     for (size_t i = 0; i < handClasses_.size(); ++i) {
-        const HandClass& hc = velmora::kHandClasses[i];
+        const EditorRow& hc = kEditorRows[i];
         auto* button = new QRadioButton(hc.caption, RadioGroup1);
         button->setObjectName(kButtonNames[i]);
         handClassGroup_->addButton(button);

@@ -8,13 +8,13 @@
 
 namespace velmora {
 
-struct HandClass {
+struct EditorRow {
     const char* heading;  // "SPLIT", "DOUBLE DOWN", "HIT" or "SURRENDER"
     const char* caption;
     int code;  // row code of the strategy table
 };
 
-inline constexpr std::array<HandClass, 35> kHandClasses = {{
+inline constexpr std::array<EditorRow, 35> kEditorRows = {{
     {"SPLIT", "2's", 404},           {"SPLIT", "3's", 406},
     {"SPLIT", "4's", 408},           {"SPLIT", "5's", 410},
     {"SPLIT", "6's", 412},           {"SPLIT", "7's", 414},
