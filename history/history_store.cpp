@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fstream>
 #include <system_error>
+#include <thread>
 
 namespace velmora {
 
@@ -191,6 +192,8 @@ int Migrate(sqlite3* db, HistoryFault& fault) {
     return rc;
 }
 
+constexpr int kBusyRetryMs = 10;
+
 Attempt TryOpen(const std::filesystem::path& file, const HistoryStore::Settings& settings) {
     Attempt a;
     a.rc = sqlite3_open_v2(file.c_str(), &a.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
@@ -209,7 +212,16 @@ Attempt TryOpen(const std::filesystem::path& file, const HistoryStore::Settings&
     int rc = SQLITE_OK;
     // A write-ahead log lets another program read while this one writes, and a
     // commit is one append; FULL makes a commit survive a power cut as well.
-    const std::string mode = Single(a.db, "PRAGMA journal_mode=WAL", rc);
+    // Turning a new file to the log needs the file alone for a moment; when another
+    // program opens it at that moment SQLite answers "busy" at once instead of
+    // waiting its busy timeout, so the wait is done here.
+    std::string mode;
+    for (int waited = 0;; waited += kBusyRetryMs) {
+        rc = SQLITE_OK;
+        mode = Single(a.db, "PRAGMA journal_mode=WAL", rc);
+        if ((rc & 0xff) != SQLITE_BUSY || waited >= settings.busyTimeoutMs) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kBusyRetryMs));
+    }
     if (rc != SQLITE_OK) return fail(rc);
     if (mode != "wal") return fail(SQLITE_CANTOPEN);
     if ((rc = Exec(a.db, "PRAGMA synchronous=FULL")) != SQLITE_OK) return fail(rc);
