@@ -351,6 +351,7 @@ void TMainForm::StartHistory() {
     Game& g = *game_;
     historyWriter_ = std::make_unique<HistoryWriter>(historyFile_);
     history_ = std::make_unique<DecisionHistory>(g, historyWriter_.get());
+    history_->SetCost(&mistakeCost_);
     // The history hears the judged moves beside the table's practice score.
     decisions_.Add(history_.get());
     g.Drill = history_.get();

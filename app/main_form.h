@@ -13,6 +13,7 @@
 
 #include "engine/decision_fan_out.h"
 #include "engine/game.h"
+#include "history/exact_mistake_cost.h"
 #include "history/history_store.h"
 #include "settings/settings_command.h"
 #include "ui/host_windows.h"
@@ -207,6 +208,7 @@ private:
     QPointer<THelpWindow> help_;
     QPointer<TProgressWindow> progress_;
     std::filesystem::path historyFile_ = kHistoryFileName;
+    ExactMistakeCost mistakeCost_;  // what each wrong move kept in the history cost
     std::unique_ptr<HistoryWriter> historyWriter_;
     std::unique_ptr<DecisionHistory> history_;
     QTimer* historyMessages_ = nullptr;

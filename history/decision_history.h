@@ -30,7 +30,7 @@ class DecisionHistory : public DecisionReport, public DrillCases {
                     uint64_t seed);
     DecisionHistory(const Game& game, HistoryWriter* writer);
 
-    // The exact analysis's costs, once there is one.
+    // What a move costs against the best play; without one the cost is kept empty.
     void SetCost(MistakeCost* cost) { cost_ = cost; }
 
     DecisionRecord RecordOf(const JudgedDecision& decision) const;

@@ -1,7 +1,7 @@
 #pragma once
 // Where the cost of a mistake comes from: the expected loss of the move taken
-// against the best play, as a fraction of the bet. Until an exact analysis is
-// plugged in there is none, and the history keeps the cost empty.
+// against the best play, as a fraction of the bet. The program prices moves from
+// the cards (ExactMistakeCost); without a cost the history keeps it empty.
 
 #include <optional>
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "history/digest.h"
+#include "history/exact_mistake_cost.h"
 #include "history/mistake_cost.h"
 #include "tests/history/history_fixture.h"
 
@@ -52,7 +53,7 @@ TEST_F(HistoryStoreTest, JudgedMovesAreReadBackAfterTheProgramStartsAgain) {
     ASSERT_TRUE(surrender16);
     EXPECT_EQ(surrender16->played, 4);
     EXPECT_EQ(surrender16->wrong, 3);
-    EXPECT_FALSE(surrender16->costEach);  // no exact analysis yet
+    EXPECT_FALSE(surrender16->costEach);  // no cost was given
     EXPECT_EQ(CellOf(*cells, 212, 4)->wrong, 0);
     EXPECT_EQ(CellOf(*cells, 416, 10)->played, 2);
 
@@ -83,7 +84,7 @@ TEST_F(HistoryStoreTest, WithoutCostsTheCostliestMistakesAreTheMostMissedCells) 
     EXPECT_EQ(writer.Read([](HistoryStore& s) { return s.CostliestMistakes(1); })->size(), 1u);
 }
 
-// The seam the exact analysis will fill: a cost per wrong move.
+// A stand-in cost per wrong move, to order mistakes by it.
 class CostOfStandingOnPairs : public MistakeCost {
   public:
     std::optional<double> CostOf(const Game&, const JudgedDecision& d) override {
@@ -104,6 +105,27 @@ TEST_F(HistoryStoreTest, WithCostsADearMistakeComesBeforeFrequentCheapOnes) {
     EXPECT_EQ(worst->front().cls.row, 416);  // one mistake at 0.5 beats three at 0.01
     EXPECT_DOUBLE_EQ(*worst->front().costEach, 0.5);
     EXPECT_DOUBLE_EQ(*worst->back().costTotal, 0.03);
+}
+
+TEST_F(HistoryStoreTest, AMistakeIsPricedFromTheCardsTheHandHeld) {
+    ExactMistakeCost cost;
+    HistoryWriter writer(File());
+    DecisionHistory history = HistoryOn(&writer);
+    history.SetCost(&cost);
+    game.Options.SurrenderAllowed = true;
+    THand& hand = game.Hand(1);
+    hand.NumCards = 2;
+    hand.Cards[1].Value = 10;
+    hand.Cards[2].Value = 6;
+    // Standing on 16 against a ten where surrender is offered gives up about 4 % of
+    // the bet; the surrender itself costs nothing.
+    Judge(history, 1, Judged({16}, 10, kStand, kSurrender));
+    Judge(history, 1, Judged({16}, 10, kSurrender, kSurrender));
+    const auto cells = writer.Read([](HistoryStore& s) { return s.Cells(); });
+    ASSERT_TRUE(cells);
+    ASSERT_EQ(cells->size(), 1u);
+    ASSERT_TRUE(cells->front().costEach);
+    EXPECT_NEAR(*cells->front().costEach, 0.04, 0.01);
 }
 
 TEST_F(HistoryStoreTest, TheExportHasEveryMoveAndTheClearEmptiesTheHistory) {

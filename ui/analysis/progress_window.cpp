@@ -81,7 +81,7 @@ TProgressWindow::TProgressWindow(HistoryWriter* history, DialogService& dialogs,
     table_->setFocusPolicy(Qt::NoFocus);
     for (int column : {4, 5})
         table_->horizontalHeaderItem(column)->setToolTip(
-            "A share of the bet, shown where an exact analysis of the rules gives the cost of a mistake");
+            "A share of the bet: what the move gave up against the best play for the rules in force");
     // All ten rows in view, without a scroll bar.
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
@@ -181,7 +181,7 @@ void TProgressWindow::ShowMistakes() {
     if (history_)
         worst = history_->Read([](HistoryStore& s) { return s.CostliestMistakes(kMistakesShown); });
     if (!worst) return;
-    // Until an exact analysis gives the cost of a mistake, the list is by how often.
+    // Moves kept without a cost (none was given) are listed by how often.
     const bool costed = std::any_of(worst->begin(), worst->end(),
                                     [](const CellStats& c) { return c.costTotal.has_value(); });
     heading_->setText(costed || worst->empty()
@@ -195,7 +195,6 @@ void TProgressWindow::ShowMistakes() {
         table_->setItem(i, 1, Cell(QString::fromStdString(UpCardCaption(c.upCard))));
         table_->setItem(i, 2, Cell(QString::number(c.wrong), right));
         table_->setItem(i, 3, Cell(QString::number(c.played), right));
-        // Empty until an exact analysis gives the cost of a mistake.
         table_->setItem(i, 4, Cell(c.costEach ? PercentText(*c.costEach) : "", right));
         table_->setItem(i, 5, Cell(c.costTotal ? PercentText(*c.costTotal) : "", right));
     }
