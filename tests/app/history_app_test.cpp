@@ -6,9 +6,11 @@
 #include "engine/play_commands.h"
 #include "engine/run_loop.h"
 #include "history/history_writer.h"
+#include "table/player.h"
 #include "tests/app/app_test_fixture.h"
 #include "ui/analysis/progress_window.h"
 #include "ui/settings/strategy_form.h"
+#include "ui/table/table_window.h"
 
 #include <QBarSeries>
 #include <QChart>
@@ -64,7 +66,14 @@ class HistoryAppTest : public QObject {
         g.Options.SoundOn = false;
         app.form->resize(1024, 768);
         app.form->show();
-        app.RunTable(app.form->PracticeDeckItem, StandEachTime(app, 50, nullptr));
+        // The table's practice score as it stood after the last move.
+        QString score;
+        auto stand = StandEachTime(app, 50, nullptr);
+        app.RunTable(app.form->PracticeDeckItem, [&] {
+            if (TableWindow* table = app.form->TableWindowShown())
+                score = QString::fromStdString(table->Player().Signs.Score.Text());
+            return stand();
+        });
 
         HistoryWriter* history = app.form->History();
         QVERIFY(history);
@@ -80,6 +89,10 @@ class HistoryAppTest : public QObject {
                 missedRow = c.cls.row;
         }
         QVERIFY(!missed.empty());
+        // The table's score and the history count the same moves.
+        int64_t right = 0;
+        for (const CellStats& c : cells) right += c.played - c.wrong;
+        QVERIFY2(score.startsWith(QString("Practice: %1 of 50 right").arg(right)), qPrintable(score));
         QVERIFY(missedRow != 0);
 
         // The heat map: the strategy editor opened from the Options menu.
