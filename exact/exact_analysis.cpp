@@ -11,12 +11,13 @@ double ExactAdvice::FlipCost(int code, int up) const {
     return 0;
 }
 
-ExactAdvice AdviseExactly(const ExactModel& model) {
+ExactAdvice AdviseExactly(const ExactModel& model, const std::atomic<bool>* stop) {
     ExactAdvice advice;
     advice.Rules = model.Rules();
     advice.Best = BestStrategy(model);
     advice.BestReturn = model.Return(advice.Best);
     for (int up = 2; up <= 11; ++up) {
+        if (StopAsked(stop)) throw ExactStopped{};
         const double chance = model.UpCardChance(up);
         if (chance == 0) continue;
         const double best = model.Column(TableMoves(advice.Best, up, up), up).Net;

@@ -27,7 +27,8 @@ struct ExactAdvice {
     double FlipCost(int code, int up) const;
 };
 
-ExactAdvice AdviseExactly(const ExactModel& model);
+// `stop` as for ExactModel, looked at between the up cards.
+ExactAdvice AdviseExactly(const ExactModel& model, const std::atomic<bool>* stop = nullptr);
 
 // One cell of the editor's rows in which a table differs from the best strategy.
 struct CellCost {

@@ -2,9 +2,13 @@
 
 namespace velmora {
 
-ExactModel::ExactModel(const ExactRules& rules) : rules_(rules), graph_(rules.Shoe) {
+ExactModel::ExactModel(const ExactRules& rules, const std::atomic<bool>* stop)
+    : rules_(rules), graph_(rules.Shoe) {
     columns_.reserve(kRanks);
-    for (int up = 1; up <= kRanks; ++up) columns_.emplace_back(graph_, rules_, up);
+    for (int up = 1; up <= kRanks; ++up) {
+        if (StopAsked(stop)) throw ExactStopped{};
+        columns_.emplace_back(graph_, rules_, up);
+    }
 }
 
 ColumnReturn ExactModel::Column(const TableMoves& moves, int up) const {

@@ -4,6 +4,7 @@
 // expensive part (the dealer's chances for every hand the player can hold) is done
 // by the constructor.
 
+#include <atomic>
 #include <vector>
 
 #include "exact/exact_rules.h"
@@ -15,9 +16,19 @@
 
 namespace velmora {
 
+// Thrown out of a long exact computation asked to stop (its window went away).
+struct ExactStopped {};
+
+// True once `stop` (when given) asks the computation to end.
+inline bool StopAsked(const std::atomic<bool>* stop) {
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
 class ExactModel {
   public:
-    explicit ExactModel(const ExactRules& rules);
+    // `stop`, when given, is looked at between the up cards: once set, the
+    // constructor throws ExactStopped.
+    explicit ExactModel(const ExactRules& rules, const std::atomic<bool>* stop = nullptr);
 
     const ExactRules& Rules() const { return rules_; }
 

@@ -16,24 +16,36 @@ class ExactService::Worker : public QObject {
   public:
     explicit Worker(ExactService& service) : service_(service) {}
 
+    // A computation stopped because the service is going posts nothing back.
     void Advise(const ExactRules& rules) {
-        const ExactAdvice advice = AdviseExactly(ModelFor(rules));
-        QMetaObject::invokeMethod(
-            &service_, [s = &service_, advice] { s->TakeAdvice(advice); }, Qt::QueuedConnection);
+        try {
+            const ExactAdvice advice = AdviseExactly(ModelFor(rules), &stop_);
+            QMetaObject::invokeMethod(
+                &service_, [s = &service_, advice] { s->TakeAdvice(advice); }, Qt::QueuedConnection);
+        } catch (const ExactStopped&) {
+        }
     }
 
     void WorkOutReturn(const ExactRules& rules, const StrategyTable& table) {
-        const StrategyReturn value = ModelFor(rules).Return(table);
-        QMetaObject::invokeMethod(
-            &service_, [s = &service_, rules, table, value] { s->TakeReturn(rules, table, value); },
-            Qt::QueuedConnection);
+        try {
+            const StrategyReturn value = ModelFor(rules).Return(table);
+            QMetaObject::invokeMethod(
+                &service_,
+                [s = &service_, rules, table, value] { s->TakeReturn(rules, table, value); },
+                Qt::QueuedConnection);
+        } catch (const ExactStopped&) {
+        }
     }
+
+    // Set from the service's thread as it goes: the work under way ends at the next
+    // up card instead of running to its end.
+    std::atomic<bool> stop_{false};
 
   private:
     const ExactModel& ModelFor(const ExactRules& rules) {
         if (!model_ || !(model_->Rules() == rules)) {
             model_.reset();  // one model at a time: the old one goes first
-            model_ = std::make_unique<ExactModel>(rules);
+            model_ = std::make_unique<ExactModel>(rules, &stop_);
         }
         return *model_;
     }
@@ -50,7 +62,8 @@ ExactService::ExactService(QObject* parent) : QObject(parent), worker_(new Worke
 }
 
 ExactService::~ExactService() {
-    // Work under way is finished first; what it posts back is never delivered.
+    // Work under way stops at its next up card; what it posts back is never delivered.
+    worker_->stop_ = true;
     thread_.quit();
     thread_.wait();
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "exact/engine_average.h"
+#include "exact/exact_analysis.h"
 #include "exact/exact_model.h"
 
 namespace velmora {
@@ -110,6 +111,26 @@ TEST(EngineAverage, CountingTheDealersDrawsIsDealingThem) {
     EXPECT_LT(counted.Rounds, dealt.Rounds);
     EXPECT_NEAR(counted.Net, dealt.Net, 1e-12);
     EXPECT_NEAR(counted.Staked, dealt.Staked, 1e-12);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// A window that goes away stops the work on its thread at the next up card.
+TEST(ExactStop, AComputationAskedToStopEndsWithoutAResult) {
+    ExactRules rules;
+    rules.Shoe = CardsOf({1, 2, 3, 10, 10, 5, 6, 7, 8, 9, 4, 10, 10});
+    std::atomic<bool> stop{true};
+    EXPECT_THROW(ExactModel(rules, &stop), ExactStopped);
+    stop = false;
+    const ExactModel model(rules, &stop);
+    stop = true;
+    EXPECT_THROW(AdviseExactly(model, &stop), ExactStopped);
+    stop = false;
+    EXPECT_NO_THROW(AdviseExactly(model, &stop));
 }
 
 }  // namespace
