@@ -294,18 +294,17 @@ void TableScene::AddSigns() {
     judgement.TextColour = colour::kWhite;
     judgement.Caption = "Correct";
     Judgement = Add(judgement);
-    Sprite mode = Panel("ModeLine", 6, 448, 120, 13);
-    mode.Passive = true;
-    mode.Bold = true;
-    mode.Alignment = Align::Left;
-    mode.TextColour = 0xF2E8C8;
-    ModeLine = Add(mode);
-    Sprite counter = Panel("PracticeCounter", 380, 448, 256, 13);
-    counter.Passive = true;
-    counter.Bold = true;
-    counter.Alignment = Align::Right;
-    counter.TextColour = 0xF2E8C8;
-    PracticeCounter = Add(counter);
+    // The mode and the practice score: pale lettering in the felt's lower corners.
+    auto feltLine = [](std::string name, int left, int width, Align align) {
+        Sprite s = Panel(std::move(name), left, 448, width, 13);
+        s.Passive = true;
+        s.Bold = true;
+        s.Alignment = align;
+        s.TextColour = 0xF2E8C8;
+        return s;
+    };
+    ModeLine = Add(feltLine("ModeLine", 6, 120, Align::Left));
+    PracticeCounter = Add(feltLine("PracticeCounter", 380, 256, Align::Right));
 }
 
 SpriteId TableScene::Add(Sprite sprite) {

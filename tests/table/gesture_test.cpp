@@ -26,12 +26,7 @@ class GestureTest : public TableFixture {
   protected:
     void SetUp() override {
         TableFixture::SetUp();
-        ResetStrategyToDefault(game.Strategy);
-        game.Options.BetTwoHands = false;
-        game.Options.AdviceOn = false;
-        game.SimulationMode = false;
-        game.StopRequested = false;
-        BuildShoe(game);
+        ReadyToPlay();
     }
 
     SpriteId Id(std::string_view name) const { return *table.Scene.Find(name); }

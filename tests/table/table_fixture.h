@@ -6,6 +6,8 @@
 
 #include "engine/options.h"
 #include "engine/run_loop.h"
+#include "engine/shoe.h"
+#include "strategy/strategy_table.h"
 #include "table/chips.h"
 #include "table/player.h"
 #include "tests/support/scripted_host.h"
@@ -27,6 +29,17 @@ class TableFixture : public ::testing::Test {
         game.Table = &table;
         game.TableShown = true;
         UseMinimum(25);
+    }
+
+    // Ready for scripted play: the default strategy, one hand, no advice boxes, a
+    // fresh shoe.
+    void ReadyToPlay() {
+        ResetStrategyToDefault(game.Strategy);
+        game.Options.BetTwoHands = false;
+        game.Options.AdviceOn = false;
+        game.SimulationMode = false;
+        game.StopRequested = false;
+        BuildShoe(game);
     }
 
     // A fresh bankroll for a table minimum.

@@ -134,12 +134,7 @@ class TableSignsTest : public TableFixture {
   protected:
     void SetUp() override {
         TableFixture::SetUp();
-        ResetStrategyToDefault(game.Strategy);
-        game.Options.BetTwoHands = false;
-        game.Options.AdviceOn = false;
-        game.SimulationMode = false;
-        game.StopRequested = false;
-        BuildShoe(game);
+        ReadyToPlay();
     }
 
     const Sprite& TotalOf(int h) const { return Piece(table.Scene.Total(h)); }
